@@ -1,0 +1,92 @@
+#include "log/qso_entries.h"
+
+#include "classify/prefix_list.h"
+
+namespace velmora {
+
+namespace {
+
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool contains(const BandList& bands, std::string_view band) {
+  for (const std::string& known : bands) {
+    if (known == band) return true;
+  }
+  return false;
+}
+
+QsoRecord candidateFrom(const QsoReport& report) {
+  QsoRecord record;
+  record.call = report.call;
+  record.dxccPrefix = report.dxccPrefix;
+  record.areaTag = report.areaTag;
+  record.band = report.band;
+  record.mode = report.mode;
+  record.rstReceived = report.rstReceived;
+  record.rstSent = report.rstSent;
+  record.exchangeReceived = report.exchangeReceived;
+  record.exchangeSent = report.exchangeSent;
+  record.frequencyKhz = report.frequencyHz / 1000;
+  record.qsoTime = report.qsoTime;
+  return record;
+}
+
+}  // namespace
+
+bool passesModeAndExchangeFilters(const QsoReport& report) {
+  if (report.mode != "SSB" && report.mode != "CW") return false;
+  return !report.exchangeReceived.empty() && !report.exchangeSent.empty();
+}
+
+std::string departmentFromExchange(std::string_view exchangeReceived) {
+  std::size_t first = 0;
+  std::size_t last = exchangeReceived.size();
+  while (first < last && isBlank(exchangeReceived[first])) ++first;
+  while (last > first && isBlank(exchangeReceived[last - 1])) --last;
+  std::string department(exchangeReceived.substr(first, last - first));
+  for (char& c : department) c = upperAscii(c);
+  return department;
+}
+
+bool isDuplicate(const QsoRecord& a, const QsoRecord& b) {
+  return a.call == b.call && a.dxccPrefix == b.dxccPrefix && a.areaTag == b.areaTag &&
+         a.band == b.band && a.mode == b.mode && a.exchangeReceived == b.exchangeReceived &&
+         a.exchangeSent == b.exchangeSent && a.spare == b.spare &&
+         a.department == b.department && a.frequencyKhz == b.frequencyKhz &&
+         a.qsoTime.status == b.qsoTime.status && a.qsoTime.days == b.qsoTime.days;
+}
+
+bool addQso(QsoLog& log, BandList& bands, bool homeIsFrance, const QsoReport& report) {
+  if (!passesModeAndExchangeFilters(report)) return false;
+  if (!contains(bands, report.band)) bands.append(std::string(report.band));
+
+  const bool french = isFrenchPrefix(report.dxccPrefix);
+  if (!homeIsFrance && !french) return false;
+
+  QsoRecord candidate = candidateFrom(report);
+  if (french) candidate.department = departmentFromExchange(report.exchangeReceived);
+
+  for (const QsoRecord& logged : log) {
+    if (isDuplicate(logged, candidate)) return true;
+  }
+  log.append(std::move(candidate));
+  return true;
+}
+
+bool removeQso(QsoLog& log, const QsoReport& report) {
+  if (!passesModeAndExchangeFilters(report)) return false;
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    const QsoRecord& record = log[i];
+    if (record.call == report.call && record.mode == report.mode && record.band == report.band) {
+      log.removeAt(i);
+      break;
+    }
+  }
+  return true;
+}
+
+}  // namespace velmora

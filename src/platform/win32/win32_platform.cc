@@ -1,0 +1,38 @@
+// The plug-in on Windows: real message boxes owned by the host's window, and
+// the reference file under the host's current directory.
+
+#include <windows.h>
+
+#include "plugin/host_platform.h"
+#include "platform/win32/module_instance.h"
+
+namespace velmora {
+namespace {
+
+UINT iconStyle(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information: return MB_ICONINFORMATION;
+    case MessageIcon::Error: return MB_ICONERROR;
+    case MessageIcon::None: break;
+  }
+  return 0;
+}
+
+class Win32Ui : public OperatorUi {
+ public:
+  void showMessage(const MessageRequest& request) override {
+    HWND owner = request.ownedByActiveWindow ? GetActiveWindow() : nullptr;
+    MessageBoxA(owner, request.text.c_str(), request.caption ? request.caption->c_str() : nullptr,
+                MB_OK | iconStyle(request.icon));
+  }
+};
+
+}  // namespace
+
+Platform& hostPlatform() {
+  static Win32Ui ui;
+  static Platform platform{ui, ".\\Plugins\\ref.txt"};
+  return platform;
+}
+
+}  // namespace velmora

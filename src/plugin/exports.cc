@@ -1,0 +1,160 @@
+// The exported boundary: each entry turns the host's arguments into core
+// values, calls the one process-wide plug-in and turns the answer back.
+// Nothing thrown inside ever leaves an entry.
+
+#include "plugin/exports.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "plugin/host_platform.h"
+#include "plugin/plugin.h"
+#include "plugin/set_info.h"
+
+namespace {
+
+velmora::Plugin& plugin() {
+  static velmora::Plugin instance(velmora::hostPlatform());
+  return instance;
+}
+
+std::string_view text(const char* p) { return p == nullptr ? std::string_view() : p; }
+
+// The host's date-time is 8 bytes of day count followed by a 4-byte status.
+velmora::OleDateTime dateTime(const HostDateTime* p) {
+  velmora::OleDateTime value;
+  if (p == nullptr) {
+    value.status = velmora::kOleDateTimeInvalid;
+    return value;
+  }
+  const auto* bytes = reinterpret_cast<const unsigned char*>(p);
+  std::memcpy(&value.days, bytes, sizeof value.days);
+  std::memcpy(&value.status, bytes + 8, sizeof value.status);
+  return value;
+}
+
+velmora::QsoReport qsoReport(const char* call, const HostDateTime* qsoTime, unsigned frequencyHz,
+                             const char* mode, const char* rstSent, const char* rstReceived,
+                             const char* exchangeSent, const char* exchangeReceived,
+                             const char* dxccPrefix, const char* areaTag, const char* band) {
+  velmora::QsoReport report;
+  report.call = text(call);
+  report.mode = text(mode);
+  report.rstSent = text(rstSent);
+  report.rstReceived = text(rstReceived);
+  report.exchangeSent = text(exchangeSent);
+  report.exchangeReceived = text(exchangeReceived);
+  report.dxccPrefix = text(dxccPrefix);
+  report.areaTag = text(areaTag);
+  report.band = text(band);
+  report.frequencyHz = frequencyHz;
+  report.qsoTime = dateTime(qsoTime);
+  return report;
+}
+
+}  // namespace
+
+extern "C" {
+
+int VELMORA_CDECL ResetStats0(const char*, int exportRequested, const char* myCall,
+                              HostDateTime*, HostDateTime*, const char*, const char*, const char*,
+                              const char*, const char*, const char*, const char*, const char*,
+                              const char*, const char* myDxccPrefix, int, int, int, double, double,
+                              const char*, const char* myAreaTag, const char*) {
+  try {
+    velmora::ContestStart start;
+    start.exportRequested = exportRequested;
+    start.myCall = text(myCall);
+    start.myDxccPrefix = myDxccPrefix;
+    start.myAreaTag = text(myAreaTag);
+    return plugin().resetStats(start);
+  } catch (...) {
+    return 1;
+  }
+}
+
+int VELMORA_CDECL AddData0(const char*, const char* call, HostDateTime*, HostDateTime* qsoTime,
+                           HostDateTime*, HostDateTime*, unsigned, unsigned frequencyHz,
+                           const char* mode, const char* rstSent, const char* rstReceived,
+                           const char* exchangeSent, const char* exchangeReceived, const char*,
+                           const char*, const char*, const char*, const char*, const char*,
+                           const char*, const char*, const char*, const char* dxccPrefix, int, int,
+                           int, double, double, const char*, const char* areaTag, const char*,
+                           const char* band, const char*) {
+  try {
+    return plugin().addData(qsoReport(call, qsoTime, frequencyHz, mode, rstSent, rstReceived,
+                                      exchangeSent, exchangeReceived, dxccPrefix, areaTag, band));
+  } catch (...) {
+    return 0;
+  }
+}
+
+int VELMORA_CDECL RemoveData0(const char*, const char* call, HostDateTime*, HostDateTime*,
+                              HostDateTime*, HostDateTime*, unsigned, unsigned, const char* mode,
+                              const char*, const char*, const char* exchangeSent,
+                              const char* exchangeReceived, const char*, const char*, const char*,
+                              const char*, const char*, const char*, const char*, const char*,
+                              const char*, const char*, int, int, int, double, double, const char*,
+                              const char*, const char*, const char* band, const char*) {
+  try {
+    velmora::QsoReport report;
+    report.call = text(call);
+    report.mode = text(mode);
+    report.exchangeSent = text(exchangeSent);
+    report.exchangeReceived = text(exchangeReceived);
+    report.band = text(band);
+    return plugin().removeData(report);
+  } catch (...) {
+    return 0;
+  }
+}
+
+int VELMORA_CDECL CheckCallFunc0(const char*, unsigned, unsigned, const char*, const char*,
+                                 const char*, const char*, const char*, const char*, const char*,
+                                 const char*, const char*, const char*, const char*, int, int, int,
+                                 double, double, const char*, const char*, const char*,
+                                 const char*, const char*, const char*, const char*, char*,
+                                 char*) {
+  return 4;
+}
+
+int VELMORA_CDECL StatsIsValidExchg0(const char*, const char*, const char*, const char*, int, int,
+                                     int) {
+  return 0;
+}
+
+const char* VELMORA_CDECL GetResult0(int*) { return ""; }
+
+void VELMORA_CDECL SetupSet0(void) {
+  try {
+    plugin().setupSet();
+  } catch (...) {
+  }
+}
+
+int VELMORA_CDECL StatsGetExchgCount0(const char*, const char*, const char*) { return 1; }
+
+const char* VELMORA_CDECL GetSetName(int index) { return velmora::setName(index); }
+
+}  // extern "C"
+
+#if !defined(_WIN32)
+// The shared object's second names for functions the host also looks up under
+// another plain name. (The DLL gets the same names from Stats.def.) An alias
+// must be defined in the same translation unit as its target.
+extern "C" {
+
+VELMORA_EXPORT int CheckCall0(const char*, unsigned, unsigned, const char*, const char*,
+                              const char*, const char*, const char*, const char*, const char*,
+                              const char*, const char*, const char*, const char*, int, int, int,
+                              double, double, const char*, const char*, const char*, const char*,
+                              const char*, const char*, const char*, char*, char*)
+    __attribute__((alias("CheckCallFunc0")));
+
+VELMORA_EXPORT int GetExchgCount0(const char*, const char*, const char*)
+    __attribute__((alias("StatsGetExchgCount0")));
+
+VELMORA_EXPORT int GetNumberOfSets(void) __attribute__((alias("StatsGetExchgCount0")));
+
+}  // extern "C"
+#endif

@@ -1,0 +1,10 @@
+#pragma once
+// The platform the exported plug-in runs on; each platform folder defines it.
+
+#include "plugin/platform.h"
+
+namespace velmora {
+
+Platform& hostPlatform();
+
+}  // namespace velmora

@@ -1,0 +1,43 @@
+#pragma once
+// The process-wide plug-in: it owns the contest state, the QSO log, the band
+// list and the summary text, and carries out every entry that touches them.
+// The exported boundary holds one instance; tests build a fresh one each.
+
+#include <string>
+
+#include "log/qso_record.h"
+#include "plugin/contest_state.h"
+#include "plugin/platform.h"
+
+namespace velmora {
+
+class Plugin {
+ public:
+  explicit Plugin(Platform& platform) : platform_(platform) {}
+  Plugin(const Plugin&) = delete;
+  Plugin& operator=(const Plugin&) = delete;
+
+  // Starts a contest: empties the log and the band list and records the
+  // operator's data. Always returns 1.
+  int resetStats(const ContestStart& start);
+
+  // 1 when the QSO is in the log afterwards, 0 when it does not count or
+  // memory ran out (the log then stays as it was).
+  int addData(const QsoReport& report);
+  int removeData(const QsoReport& report);
+
+  // Shows the "no additional setup" message box.
+  void setupSet();
+
+  const ContestState& state() const { return state_; }
+  const QsoLog& log() const { return log_; }
+  const BandList& bands() const { return bands_; }
+
+ private:
+  Platform& platform_;
+  ContestState state_;
+  QsoLog log_;
+  BandList bands_;
+};
+
+}  // namespace velmora

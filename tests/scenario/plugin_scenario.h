@@ -1,0 +1,45 @@
+#pragma once
+// The fixture of every scenario: a fresh empty working folder, and the built
+// plug-in loaded anew by file name, its entries resolved by one of the two
+// sets of exported names (the test is run once with each).
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "plugin_host.h"
+#include "shown_messages.h"
+#include "working_folder.h"
+
+namespace velmora::testing {
+
+class PluginScenario : public ::testing::TestWithParam<host::ExportNames> {
+ protected:
+  void SetUp() override {
+    folder_ = std::make_unique<WorkingFolder>();
+    plugin_ = std::make_unique<host::PluginHost>(VELMORA_PLUGIN_FILE, GetParam());
+    ASSERT_TRUE(plugin_->ready()) << plugin_->problem();
+  }
+  void TearDown() override {
+    plugin_.reset();
+    folder_.reset();
+  }
+
+  host::PluginHost& plugin() { return *plugin_; }
+  WorkingFolder& folder() { return *folder_; }
+
+ private:
+  std::unique_ptr<WorkingFolder> folder_;
+  std::unique_ptr<host::PluginHost> plugin_;
+};
+
+inline std::string exportNamesLabel(const ::testing::TestParamInfo<host::ExportNames>& info) {
+  return info.param == host::ExportNames::Plain ? "PlainNames" : "FunctionNames";
+}
+
+#define VELMORA_SCENARIO_SUITE(Suite)                                                         \
+  INSTANTIATE_TEST_SUITE_P(BothNameSets, Suite,                                              \
+                           ::testing::Values(host::ExportNames::Plain, host::ExportNames::Full), \
+                           exportNamesLabel)
+
+}  // namespace velmora::testing
