@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native plug-in with its unit and
+# scenario tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and the Windows DLL with its scenario and export-table tests under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+start=$(date +%s)
+for preset in linux linux-sanitize win32; do
+  echo "== $preset: configure and build"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
+
+echo "== linux: tests"
+ctest --preset linux
+echo "== linux-sanitize: tests"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset linux-sanitize
+echo "== win32: tests under Wine"
+scripts/wine-session.sh "$PWD/build/win32/wineprefix" ctest --preset win32
+
+echo "== all tests passed in $(( $(date +%s) - start )) s"
