@@ -1,0 +1,57 @@
+// When memory runs out while a QSO is logged, the entry answers 0 and the
+// log stays exactly as it was.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+
+#include "plugin/plugin.h"
+
+namespace {
+bool g_failAllocations = false;
+}
+
+void* operator new(std::size_t size) {
+  if (g_failAllocations) throw std::bad_alloc();
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace velmora {
+namespace {
+
+class SilentUi : public OperatorUi {
+ public:
+  void showMessage(const MessageRequest&) override {}
+};
+
+TEST(OutOfMemory, AddDataAnswersZeroAndKeepsTheLog) {
+  SilentUi ui;
+  Platform platform{ui, "Plugins/ref.txt"};
+  Plugin plugin(platform);
+  QsoReport report;
+  report.mode = "CW";
+  report.exchangeSent = "001";
+  report.exchangeReceived = "a department text long enough to need the heap";
+  report.dxccPrefix = "F";
+  report.band = "40m";
+  report.call = "F5AAA";
+  ASSERT_EQ(plugin.addData(report), 1);
+
+  report.call = "F5BBB";
+  g_failAllocations = true;
+  const int answer = plugin.addData(report);
+  g_failAllocations = false;
+
+  EXPECT_EQ(answer, 0);
+  ASSERT_EQ(plugin.log().size(), 1u);
+  EXPECT_EQ(plugin.log()[0].call, "F5AAA");
+  EXPECT_EQ(plugin.addData(report), 1);
+  EXPECT_EQ(plugin.log().size(), 2u);
+}
+
+}  // namespace
+}  // namespace velmora
