@@ -5,8 +5,11 @@
 #include "plugin/exports.h"
 
 #include <cstring>
+#include <string>
 #include <string_view>
 
+#include "checks/call_check.h"
+#include "checks/exchange_validation.h"
 #include "plugin/host_platform.h"
 #include "plugin/plugin.h"
 #include "plugin/set_info.h"
@@ -50,6 +53,13 @@ velmora::QsoReport qsoReport(const char* call, const HostDateTime* qsoTime, unsi
   report.frequencyHz = frequencyHz;
   report.qsoTime = dateTime(qsoTime);
   return report;
+}
+
+// The host's result buffers come without a size: it promises room for the
+// longest exchange and for the 56-byte message. That promise is all the ABI
+// gives, so this is the one place that copies raw bytes into host memory.
+void copyToHostBuffer(char* buffer, const std::string& value) {
+  if (buffer != nullptr) std::memcpy(buffer, value.c_str(), value.size() + 1);
 }
 
 }  // namespace
@@ -109,18 +119,35 @@ int VELMORA_CDECL RemoveData0(const char*, const char* call, HostDateTime*, Host
   }
 }
 
-int VELMORA_CDECL CheckCallFunc0(const char*, unsigned, unsigned, const char*, const char*,
+int VELMORA_CDECL CheckCallFunc0(const char* call, unsigned, unsigned, const char*, const char*,
                                  const char*, const char*, const char*, const char*, const char*,
-                                 const char*, const char*, const char*, const char*, int, int, int,
-                                 double, double, const char*, const char*, const char*,
-                                 const char*, const char*, const char*, const char*, char*,
-                                 char*) {
-  return 4;
+                                 const char*, const char*, const char*, const char* dxccPrefix, int,
+                                 int, int, double, double, const char*, const char*, const char*,
+                                 const char*, const char*, const char* band,
+                                 const char* bandFilter, char* expectedExchange,
+                                 char* checkMessage) {
+  try {
+    velmora::CallCheckRequest request;
+    request.call = text(call);
+    request.dxccPrefix = dxccPrefix;
+    request.band = text(band);
+    if (bandFilter != nullptr) request.bandFilter = bandFilter;
+    const velmora::CallCheckAnswer answer = plugin().checkCall(request);
+    if (answer.expectedExchange) copyToHostBuffer(expectedExchange, *answer.expectedExchange);
+    if (answer.checkMessage) copyToHostBuffer(checkMessage, *answer.checkMessage);
+    return static_cast<int>(answer.result);
+  } catch (...) {
+    return static_cast<int>(velmora::CallCheckResult::NoVerdict);
+  }
 }
 
-int VELMORA_CDECL StatsIsValidExchg0(const char*, const char*, const char*, const char*, int, int,
-                                     int) {
-  return 0;
+int VELMORA_CDECL StatsIsValidExchg0(const char* exchange, const char*, const char*, const char*,
+                                     int, int, int refuseFlag) {
+  try {
+    return velmora::isValidExchange(text(exchange), refuseFlag != 0) ? 1 : 0;
+  } catch (...) {
+    return 0;
+  }
 }
 
 const char* VELMORA_CDECL GetResult0(int*) { return ""; }

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "classify/prefix_list.h"
+#include "classify/ref_file.h"
 #include "log/qso_entries.h"
 #include "plugin/set_info.h"
 
@@ -26,6 +27,12 @@ int Plugin::addData(const QsoReport& report) {
 }
 
 int Plugin::removeData(const QsoReport& report) { return removeQso(log_, report) ? 1 : 0; }
+
+CallCheckAnswer Plugin::checkCall(const CallCheckRequest& request) const {
+  return velmora::checkCall(log_, state_.homeIsFrance != 0, request, [this](std::string_view call) {
+    return LookupDepartment(platform_.refFilePath, call);
+  });
+}
 
 void Plugin::setupSet() {
   platform_.ui.showMessage(MessageRequest{kNoSetupMessage, std::nullopt, MessageIcon::None, false});

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "checks/call_check.h"
 #include "log/qso_record.h"
 #include "plugin/contest_state.h"
 #include "plugin/platform.h"
@@ -25,6 +26,9 @@ class Plugin {
   // memory ran out (the log then stays as it was).
   int addData(const QsoReport& report);
   int removeData(const QsoReport& report);
+
+  // The call check against the log and the reference file; changes nothing.
+  CallCheckAnswer checkCall(const CallCheckRequest& request) const;
 
   // Shows the "no additional setup" message box.
   void setupSet();

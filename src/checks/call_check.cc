@@ -1,0 +1,79 @@
+#include "checks/call_check.h"
+
+#include "classify/prefix_list.h"
+
+namespace velmora {
+namespace {
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+  }
+  return true;
+}
+
+bool passesBandFilter(const CallCheckRequest& request) {
+  return !request.bandFilter || equalIgnoringAsciiCase(request.band, *request.bandFilter);
+}
+
+// Whether a French department for this station is a new multiplier on the band.
+CallCheckResult departmentVerdict(const QsoLog& log, std::string_view band,
+                                  const std::optional<std::string>& department) {
+  if (!department) return CallCheckResult::NoNewMultiplier;
+  for (const QsoRecord& r : log) {
+    if (r.band == band && r.department == *department) return CallCheckResult::NoNewMultiplier;
+  }
+  return CallCheckResult::NewDepartment;
+}
+
+}  // namespace
+
+CallCheckAnswer checkCall(const QsoLog& log, bool homeIsFrance, const CallCheckRequest& request,
+                          const DepartmentLookup& lookup) {
+  CallCheckAnswer answer;
+  if (!passesBandFilter(request)) return answer;
+
+  const bool stationIsFrench = IsFrenchPrefix(request.dxccPrefix) != 0;
+  if (!homeIsFrance && !stationIsFrench) {
+    answer.checkMessage = std::string(kOutsideFranceMessage);
+    return answer;
+  }
+  const std::string_view prefix = request.dxccPrefix ? request.dxccPrefix : "";
+
+  // The file is read once: the suggestion and the department check share
+  // the answer.
+  const std::optional<std::string> department = lookup(request.call);
+  std::string suggestion = department.value_or("");
+
+  // The last earlier QSO with this call (on other bands) gives the suggestion.
+  for (const QsoRecord& r : log) {
+    if (r.call != request.call) continue;
+    suggestion = r.exchangeReceived;
+    if (r.band == request.band) {
+      answer.result = CallCheckResult::Duplicate;
+      return answer;
+    }
+  }
+
+  answer.result = CallCheckResult::NewDxcc;
+  if (homeIsFrance) {
+    for (const QsoRecord& r : log) {
+      if (r.band != request.band) continue;
+      // Without a prefix nothing can be compared: new at once, no suggestion.
+      if (prefix.empty()) return answer;
+      if (r.dxccPrefix == prefix) {
+        answer.result = CallCheckResult::NoNewMultiplier;
+        break;
+      }
+    }
+  }
+  if (stationIsFrench) answer.result = departmentVerdict(log, request.band, department);
+
+  answer.expectedExchange = std::move(suggestion);
+  return answer;
+}
+
+}  // namespace velmora

@@ -1,0 +1,119 @@
+#include "classify/ref_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace velmora {
+namespace {
+
+std::optional<std::string> find(const std::string& file, std::string_view call) {
+  std::istringstream in(file);
+  return findDepartment(in, call);
+}
+
+const char kExampleLf[] = "F5AB 75\nF6ABC 13\nF4ABC/P 2A\n";
+const char kExampleCrLf[] = "F5AB 75\r\nF6ABC 13\r\nF4ABC/P 2A\r\n";
+const char kExampleNoFinalLineEnd[] = "F5AB 75\nF6ABC 13\nF4ABC/P 2A";
+
+TEST(RefFile, ExampleFileGivesEachDepartmentWhateverTheLineEnds) {
+  for (const char* file : {kExampleLf, kExampleCrLf, kExampleNoFinalLineEnd}) {
+    SCOPED_TRACE(::testing::PrintToString(std::string(file)));
+    EXPECT_EQ(find(file, "F5AB"), "75");
+    EXPECT_EQ(find(file, "F6ABC"), "13");
+    EXPECT_EQ(find(file, "F4ABC/P"), "2A");
+  }
+}
+
+TEST(RefFile, CallMustMatchWholeAndInTheSameCase) {
+  for (const char* call : {"f6abc", "F6AB", "F6ABC ", " F6ABC", "F6ABCD", "F4ABC"}) {
+    EXPECT_EQ(find(kExampleLf, call), std::nullopt) << call;
+    EXPECT_EQ(find(kExampleCrLf, call), std::nullopt) << call;
+  }
+}
+
+TEST(RefFile, CallsOfAnyLengthAreFound) {
+  const std::string file = "F5ABCD 44\nTM100ABC/MM 06\nF1A 01\n" + std::string(300, 'X') + ";99\n";
+  EXPECT_EQ(find(file, "F5ABCD"), "44");
+  EXPECT_EQ(find(file, "TM100ABC/MM"), "06");
+  EXPECT_EQ(find(file, "F1A"), "01");
+  EXPECT_EQ(find(file, std::string(300, 'X')), "99");
+  EXPECT_EQ(find(file, std::string(14, 'X')), std::nullopt);
+}
+
+TEST(RefFile, SeparatorMayBeAnyCharacter) {
+  EXPECT_EQ(find("F5AB\t75\nF6ABC;13\n", "F5AB"), "75");
+  EXPECT_EQ(find("F5AB\t75\nF6ABC;13\n", "F6ABC"), "13");
+}
+
+TEST(RefFile, ExtraBlanksShiftTheRecordInsteadOfBeingTrimmed) {
+  // The department is always the last two characters of the line.
+  EXPECT_EQ(find("F5AB  75\n", "F5AB"), std::nullopt);
+  EXPECT_EQ(find("F5AB  75\n", "F5AB "), "75");
+  EXPECT_EQ(find("F5AB 75 \n", "F5AB "), "5 ");
+}
+
+TEST(RefFile, FirstRecordForACallWins) {
+  EXPECT_EQ(find("F5AB 75\nF5AB 13\n", "F5AB"), "75");
+}
+
+TEST(RefFile, BlankAndShortLinesHoldNoRecord) {
+  const char file[] = "\n\r\n \n" " 75\n" "F5AB 75\n";
+  EXPECT_EQ(find(file, "F5AB"), "75");
+  EXPECT_EQ(find(file, ""), std::nullopt);
+  EXPECT_EQ(find(file, " "), std::nullopt);
+}
+
+TEST(RefFile, EmptyCallIsNeverFound) {
+  // "x 75" is the shortest record; its call sign has one character.
+  EXPECT_EQ(find("x 75\n 75\n  75\n", ""), std::nullopt);
+  EXPECT_EQ(find("x 75\n 75\n  75\n", "x"), "75");
+}
+
+TEST(RefFile, FourCharacterLineOfBlanksIsARecordForABlankCall) {
+  EXPECT_EQ(find("  75\n", " "), "75");
+}
+
+TEST(RefFile, CarriageReturnCountsAsLineEndOnlyBeforeLineFeed) {
+  // Elsewhere a CR is an ordinary character, here the separator.
+  EXPECT_EQ(find("F5AB\r75\n", "F5AB"), "75");
+  // A last line ending in a lone CR keeps it in its department.
+  EXPECT_EQ(find("F5AB 75\r", "F5AB"), std::nullopt);
+  EXPECT_EQ(find("F5AB 75\r", "F5AB "), "5\r");
+}
+
+TEST(RefFile, EmptyFileHoldsNothing) {
+  EXPECT_EQ(find("", "F5AB"), std::nullopt);
+  EXPECT_EQ(find("", ""), std::nullopt);
+}
+
+class RefFileOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    path_ = (std::filesystem::temp_directory_path() / ("velmora_ref_" + test + ".txt")).string();
+  }
+  void TearDown() override { std::filesystem::remove(path_); }
+  void write(const std::string& bytes) {
+    std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes;
+  }
+  std::string path_;
+};
+
+TEST_F(RefFileOnDisk, MissingFileHoldsNoRecord) {
+  EXPECT_EQ(LookupDepartment(path_, "F5AB"), std::nullopt);
+  EXPECT_EQ(LookupDepartment(path_, ""), std::nullopt);
+}
+
+TEST_F(RefFileOnDisk, EveryLookupReadsTheFileAfresh) {
+  write(kExampleCrLf);
+  EXPECT_EQ(LookupDepartment(path_, "F6ABC"), "13");
+  write("F6ABC 06\n");
+  EXPECT_EQ(LookupDepartment(path_, "F6ABC"), "06");
+  EXPECT_EQ(LookupDepartment(path_, "F5AB"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace velmora
