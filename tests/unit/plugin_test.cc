@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "memory_settings.h"
+
 namespace velmora {
 namespace {
 
@@ -16,7 +18,8 @@ class RecordingUi : public OperatorUi {
 class PluginTest : public ::testing::Test {
  protected:
   RecordingUi ui;
-  Platform platform{ui, "Plugins/ref.txt"};
+  testing::MemorySettings settings;
+  Platform platform{ui, "Plugins/ref.txt", settings};
   Plugin plugin{platform};
 
   static QsoReport qso(const std::string& call, std::string_view prefix, std::string_view band) {

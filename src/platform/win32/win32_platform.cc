@@ -1,10 +1,11 @@
 // The plug-in on Windows: real message boxes owned by the host's window, and
-// the reference file under the host's current directory.
+// the reference and settings files under the host's current directory.
 
 #include <windows.h>
 
 #include "plugin/host_platform.h"
 #include "platform/win32/module_instance.h"
+#include "platform/win32/win32_settings_store.h"
 
 namespace velmora {
 namespace {
@@ -31,7 +32,8 @@ class Win32Ui : public OperatorUi {
 
 Platform& hostPlatform() {
   static Win32Ui ui;
-  static Platform platform{ui, ".\\Plugins\\ref.txt"};
+  static Win32SettingsStore settings(kSettingsFileName);
+  static Platform platform{ui, ".\\Plugins\\ref.txt", settings};
   return platform;
 }
 

@@ -1,0 +1,43 @@
+#include "platform/posix/posix_settings_store.h"
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "platform/posix/ini_document.h"
+
+namespace velmora {
+namespace {
+
+std::optional<std::string> readBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+std::string PosixSettingsStore::read(std::string_view section, std::string_view key,
+                                     std::string_view fallback) {
+  std::optional<std::string> value;
+  if (std::optional<std::string> bytes = readBytes(path_)) {
+    value = IniDocument::parse(*bytes).find(section, key);
+  }
+  if (!value) {
+    while (!fallback.empty() && fallback.back() == ' ') fallback.remove_suffix(1);
+    value = std::string(fallback);
+  }
+  if (value->size() >= kReadBufferSize) value->resize(kReadBufferSize - 1);
+  return *value;
+}
+
+void PosixSettingsStore::write(std::string_view section, std::string_view key,
+                               std::string_view value) {
+  const std::optional<std::string> bytes = readBytes(path_);
+  IniDocument doc = IniDocument::parse(bytes.value_or(std::string()));
+  if (!doc.set(section, key, value)) return;
+  std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+  out << doc.serialize();
+}
+
+}  // namespace velmora
