@@ -123,7 +123,13 @@ int VELMORA_CDECL StatsIsValidExchg0(const char*, const char*, const char*, cons
   return 0;
 }
 
-const char* VELMORA_CDECL GetResult0(int*) { return ""; }
+const char* VELMORA_CDECL GetResult0(int* flagOut) {
+  try {
+    return plugin().getResult(flagOut);
+  } catch (...) {
+    return "";
+  }
+}
 
 void VELMORA_CDECL SetupSet0(void) {
   try {
