@@ -8,15 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/file_settings_store.h"
 #include "working_folder.h"
-
-#if defined(_WIN32)
-#include "platform/win32/win32_settings_store.h"
-using PlatformSettings = velmora::Win32SettingsStore;
-#else
-#include "platform/posix/posix_settings_store.h"
-using PlatformSettings = velmora::PosixSettingsStore;
-#endif
 
 namespace velmora::testing {
 namespace {
@@ -29,7 +22,7 @@ class SettingsFile : public ::testing::Test {
   std::string bytes() const { return folder.readFile(kFile); }
 
   WorkingFolder folder;
-  PlatformSettings store{kSettingsFileName};
+  FileSettingsStore store{kSettingsFileName};
 };
 
 TEST_F(SettingsFile, MissingFileGivesFallbackWithoutTrailingBlanks) {

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "platform/posix/posix_settings_store.h"
+#include "platform/file_settings_store.h"
 #include "plugin/host_platform.h"
 
 namespace velmora {
@@ -23,7 +23,7 @@ class StderrUi : public OperatorUi {
 
 Platform& hostPlatform() {
   static StderrUi ui;
-  static PosixSettingsStore settings(kSettingsFileName);
+  static FileSettingsStore settings(kSettingsFileName);
   static Platform platform{ui, "Plugins/ref.txt", settings};
   return platform;
 }

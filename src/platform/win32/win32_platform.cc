@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
+#include "platform/file_settings_store.h"
 #include "plugin/host_platform.h"
 #include "platform/win32/module_instance.h"
-#include "platform/win32/win32_settings_store.h"
 
 namespace velmora {
 namespace {
@@ -32,7 +32,7 @@ class Win32Ui : public OperatorUi {
 
 Platform& hostPlatform() {
   static Win32Ui ui;
-  static Win32SettingsStore settings(kSettingsFileName);
+  static FileSettingsStore settings(kSettingsFileName);
   static Platform platform{ui, ".\\Plugins\\ref.txt", settings};
   return platform;
 }

@@ -1,11 +1,13 @@
-#include "platform/win32/win32_settings_store.h"
+#include "platform/file_settings_store.h"
 
 #include <windows.h>
 
 namespace velmora {
 
-std::string Win32SettingsStore::read(std::string_view section, std::string_view key,
-                                     std::string_view fallback) {
+const char* const kSettingsFileName = "Plugins\\VIRDO.ini";
+
+std::string FileSettingsStore::read(std::string_view section, std::string_view key,
+                                    std::string_view fallback) {
   // The profile function needs a caller's buffer of fixed size.
   std::string buffer(kReadBufferSize, '\0');
   const DWORD length = GetPrivateProfileStringA(
@@ -15,8 +17,8 @@ std::string Win32SettingsStore::read(std::string_view section, std::string_view 
   return buffer;
 }
 
-void Win32SettingsStore::write(std::string_view section, std::string_view key,
-                               std::string_view value) {
+void FileSettingsStore::write(std::string_view section, std::string_view key,
+                              std::string_view value) {
   WritePrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(),
                              std::string(value).c_str(), fileName_.c_str());
 }

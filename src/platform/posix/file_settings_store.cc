@@ -1,4 +1,4 @@
-#include "platform/posix/posix_settings_store.h"
+#include "platform/file_settings_store.h"
 
 #include <fstream>
 #include <iterator>
@@ -17,10 +17,12 @@ std::optional<std::string> readBytes(const std::string& path) {
 
 }  // namespace
 
-std::string PosixSettingsStore::read(std::string_view section, std::string_view key,
-                                     std::string_view fallback) {
+const char* const kSettingsFileName = "Plugins/VIRDO.ini";
+
+std::string FileSettingsStore::read(std::string_view section, std::string_view key,
+                                    std::string_view fallback) {
   std::optional<std::string> value;
-  if (std::optional<std::string> bytes = readBytes(path_)) {
+  if (std::optional<std::string> bytes = readBytes(fileName_)) {
     value = IniDocument::parse(*bytes).find(section, key);
   }
   if (!value) {
@@ -31,12 +33,14 @@ std::string PosixSettingsStore::read(std::string_view section, std::string_view 
   return *value;
 }
 
-void PosixSettingsStore::write(std::string_view section, std::string_view key,
-                               std::string_view value) {
-  const std::optional<std::string> bytes = readBytes(path_);
+// Rewrites the whole file, creating it when its folder exists; leaves it
+// untouched when the key already holds the value.
+void FileSettingsStore::write(std::string_view section, std::string_view key,
+                              std::string_view value) {
+  const std::optional<std::string> bytes = readBytes(fileName_);
   IniDocument doc = IniDocument::parse(bytes.value_or(std::string()));
   if (!doc.set(section, key, value)) return;
-  std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+  std::ofstream out(fileName_, std::ios::binary | std::ios::trunc);
   out << doc.serialize();
 }
 
