@@ -49,7 +49,8 @@ IniDocument IniDocument::parse(std::string_view bytes) {
     if (line.empty()) continue;
     const std::size_t close = line.rfind(']');
     if (line.front() == '[' && close != std::string_view::npos) {
-      doc.sections_.push_back(Section{std::string(trimBack(trimFront(line.substr(1, close - 1)))), {}});
+      const std::string_view name = trimBack(trimFront(line.substr(1, close - 1)));
+      doc.sections_.push_back(Section{std::string(name), {}});
       continue;
     }
     const std::size_t equals = line.find('=');
