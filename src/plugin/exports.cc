@@ -150,7 +150,13 @@ int VELMORA_CDECL StatsIsValidExchg0(const char* exchange, const char*, const ch
   }
 }
 
-const char* VELMORA_CDECL GetResult0(int*) { return ""; }
+const char* VELMORA_CDECL GetResult0(int* flagOut) {
+  try {
+    return plugin().getResult(flagOut);
+  } catch (...) {
+    return "";
+  }
+}
 
 void VELMORA_CDECL SetupSet0(void) {
   try {

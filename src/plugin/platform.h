@@ -2,6 +2,7 @@
 // What the portable core asks of the platform it runs on. Each platform
 // (Win32, POSIX) implements these once; tests substitute their own.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,9 @@ class OperatorUi {
 // unnoticed.
 class SettingsStore {
  public:
+  // Every read goes through a buffer of this many bytes, terminator included.
+  static constexpr std::size_t kReadBufferSize = 10000;
+
   virtual ~SettingsStore() = default;
   virtual std::string read(std::string_view section, std::string_view key,
                            std::string_view fallback) = 0;
@@ -40,6 +44,7 @@ class SettingsStore {
 struct Platform {
   OperatorUi& ui;
   std::string refFilePath;  // the reference file, relative to the current directory
+  SettingsStore& settings;
 };
 
 }  // namespace velmora

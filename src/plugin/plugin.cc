@@ -6,6 +6,8 @@
 #include "classify/ref_file.h"
 #include "log/qso_entries.h"
 #include "plugin/set_info.h"
+#include "score/band_order.h"
+#include "score/band_summary.h"
 
 namespace velmora {
 
@@ -36,6 +38,20 @@ CallCheckAnswer Plugin::checkCall(const CallCheckRequest& request) const {
 
 void Plugin::setupSet() {
   platform_.ui.showMessage(MessageRequest{kNoSetupMessage, std::nullopt, MessageIcon::None, false});
+}
+
+const char* Plugin::getResult(int* flagOut) {
+  orderBands(bands_);
+  Summary summary = summarize(log_, bands_, state_);
+  claimedScore_ = summary.score;
+  platform_.settings.write("Settings", "Claimed", std::to_string(summary.score));
+  resultText_ = std::move(summary.text);
+  if (state_.exportRequested != 0) exportLog(flagOut);
+  return resultText_.c_str();
+}
+
+void Plugin::exportLog(int* flagOut) {
+  if (flagOut != nullptr) *flagOut = -1;
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 // list and the summary text, and carries out every entry that touches them.
 // The exported boundary holds one instance; tests build a fresh one each.
 
+#include <cstdint>
 #include <string>
 
 #include "checks/call_check.h"
@@ -33,15 +34,26 @@ class Plugin {
   // Shows the "no additional setup" message box.
   void setupSet();
 
+  // Sorts the band list, rebuilds the summary text from the log, stores the
+  // claimed score and writes it to the settings. After a requested Cabrillo
+  // export, stores -1 through a non-null `flagOut`; otherwise leaves it alone.
+  // The text stays valid until the next call.
+  const char* getResult(int* flagOut);
+
   const ContestState& state() const { return state_; }
   const QsoLog& log() const { return log_; }
   const BandList& bands() const { return bands_; }
+  std::int32_t claimedScore() const { return claimedScore_; }
 
  private:
+  void exportLog(int* flagOut);
+
   Platform& platform_;
   ContestState state_;
   QsoLog log_;
   BandList bands_;
+  std::string resultText_;
+  std::int32_t claimedScore_ = 0;
 };
 
 }  // namespace velmora

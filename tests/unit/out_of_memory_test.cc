@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "memory_settings.h"
 #include "plugin/plugin.h"
 
 namespace {
@@ -30,7 +31,8 @@ class SilentUi : public OperatorUi {
 
 TEST(OutOfMemory, AddDataAnswersZeroAndKeepsTheLog) {
   SilentUi ui;
-  Platform platform{ui, "Plugins/ref.txt"};
+  testing::MemorySettings settings;
+  Platform platform{ui, "Plugins/ref.txt", settings};
   Plugin plugin(platform);
   QsoReport report;
   report.mode = "CW";

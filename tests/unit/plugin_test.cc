@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "memory_settings.h"
+
 namespace velmora {
 namespace {
 
@@ -16,7 +18,8 @@ class RecordingUi : public OperatorUi {
 class PluginTest : public ::testing::Test {
  protected:
   RecordingUi ui;
-  Platform platform{ui, "Plugins/ref.txt"};
+  testing::MemorySettings settings;
+  Platform platform{ui, "Plugins/ref.txt", settings};
   Plugin plugin{platform};
 
   static QsoReport qso(const std::string& call, std::string_view prefix, std::string_view band) {
@@ -74,6 +77,51 @@ TEST_F(PluginTest, SetupShowsTheFixedMessageWithDefaultCaption) {
   EXPECT_FALSE(ui.shown[0].caption.has_value());
   EXPECT_EQ(ui.shown[0].icon, MessageIcon::None);
   EXPECT_FALSE(ui.shown[0].ownedByActiveWindow);
+}
+
+TEST_F(PluginTest, ResultSortsBandsStoresScoreAndWritesClaimedOnEveryRequest) {
+  plugin.resetStats(start("F"));
+  plugin.addData(qso("F5AAA", "F", "7"));
+  plugin.addData(qso("F5BBB", "F", "14"));
+  int flag = 42;
+  const std::string first = plugin.getResult(&flag);
+  EXPECT_EQ(flag, 42);
+  EXPECT_EQ(plugin.bands()[0], "14");
+  EXPECT_EQ(plugin.bands()[1], "7");
+  EXPECT_EQ(plugin.claimedScore(), 12 * 2);
+  EXPECT_EQ(settings.read("Settings", "Claimed", "none"), "24");
+  EXPECT_EQ(first.substr(first.rfind("Score")), "Score  = 24\tVelmorat 2011");
+
+  plugin.resetStats(start("DL"));
+  plugin.getResult(&flag);
+  EXPECT_EQ(settings.writes, 2);
+  EXPECT_EQ(settings.read("Settings", "Claimed", "none"), "0");
+  EXPECT_EQ(plugin.claimedScore(), 0);
+}
+
+TEST_F(PluginTest, ResultTextStaysValidUntilTheNextRequest) {
+  plugin.resetStats(start("F"));
+  const char* text = plugin.getResult(nullptr);
+  const std::string copy = text;
+  plugin.addData(qso("F5AAA", "F", "40m"));
+  EXPECT_EQ(std::string(text), copy);
+  EXPECT_NE(std::string(plugin.getResult(nullptr)), copy);
+}
+
+TEST_F(PluginTest, ContestStartKeepsClaimedScore) {
+  plugin.resetStats(start("F"));
+  plugin.addData(qso("F5AAA", "F", "40m"));
+  plugin.getResult(nullptr);
+  plugin.resetStats(start("F"));
+  EXPECT_EQ(plugin.claimedScore(), 6);
+}
+
+TEST_F(PluginTest, ExportRequestStoresMinusOneInFlag) {
+  plugin.resetStats(start("F", 1));
+  int flag = 7;
+  plugin.getResult(&flag);
+  EXPECT_EQ(flag, -1);
+  EXPECT_NE(plugin.getResult(nullptr), nullptr);
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 // The plug-in on Linux: messages go to standard error as "caption: text"
 // (the caption left out when the system default would be used), and the
-// reference file lies in Plugins/ under the current directory.
+// reference and settings files lie in Plugins/ under the current directory.
 
 #include <cstdio>
 
+#include "platform/file_settings_store.h"
 #include "plugin/host_platform.h"
 
 namespace velmora {
@@ -22,7 +23,8 @@ class StderrUi : public OperatorUi {
 
 Platform& hostPlatform() {
   static StderrUi ui;
-  static Platform platform{ui, "Plugins/ref.txt"};
+  static FileSettingsStore settings(kSettingsFileName);
+  static Platform platform{ui, "Plugins/ref.txt", settings};
   return platform;
 }
 

@@ -1,8 +1,9 @@
 // The plug-in on Windows: real message boxes owned by the host's window, and
-// the reference file under the host's current directory.
+// the reference and settings files under the host's current directory.
 
 #include <windows.h>
 
+#include "platform/file_settings_store.h"
 #include "plugin/host_platform.h"
 #include "platform/win32/module_instance.h"
 
@@ -31,7 +32,8 @@ class Win32Ui : public OperatorUi {
 
 Platform& hostPlatform() {
   static Win32Ui ui;
-  static Platform platform{ui, ".\\Plugins\\ref.txt"};
+  static FileSettingsStore settings(kSettingsFileName);
+  static Platform platform{ui, ".\\Plugins\\ref.txt", settings};
   return platform;
 }
 

@@ -1,0 +1,26 @@
+#include "platform/file_settings_store.h"
+
+#include <windows.h>
+
+namespace velmora {
+
+const char* const kSettingsFileName = "Plugins\\VIRDO.ini";
+
+std::string FileSettingsStore::read(std::string_view section, std::string_view key,
+                                    std::string_view fallback) {
+  // The profile function needs a caller's buffer of fixed size.
+  std::string buffer(kReadBufferSize, '\0');
+  const DWORD length = GetPrivateProfileStringA(
+      std::string(section).c_str(), std::string(key).c_str(), std::string(fallback).c_str(),
+      buffer.data(), static_cast<DWORD>(kReadBufferSize), fileName_.c_str());
+  buffer.resize(length);
+  return buffer;
+}
+
+void FileSettingsStore::write(std::string_view section, std::string_view key,
+                              std::string_view value) {
+  WritePrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(),
+                             std::string(value).c_str(), fileName_.c_str());
+}
+
+}  // namespace velmora

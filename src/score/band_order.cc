@@ -1,0 +1,29 @@
+#include "score/band_order.h"
+
+#include <cstddef>
+
+namespace velmora {
+namespace {
+
+constexpr std::size_t kBandKeyLength = 20;
+
+}  // namespace
+
+std::string bandKey(std::string_view name) {
+  std::string key;
+  if (name.size() < kBandKeyLength) key.assign(kBandKeyLength - name.size(), '0');
+  key += name;
+  return key;
+}
+
+void orderBands(BandList& bands) {
+  const std::size_t count = bands.size();
+  for (std::size_t i = 0; i + 1 < count; ++i) {
+    for (std::size_t j = i + 1; j < count; ++j) {
+      // std::string compares bytes as unsigned characters, a prefix first.
+      if (bandKey(bands[i]) < bandKey(bands[j])) bands.swapElements(i, j);
+    }
+  }
+}
+
+}  // namespace velmora

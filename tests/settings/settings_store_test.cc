@@ -1,0 +1,111 @@
+// The settings file of the platform the test is built for, read and written
+// through the plug-in's SettingsStore. The same expectations hold for the
+// DLL's store (the Windows profile functions, run under Wine) and for the
+// Linux store, so both builds passing shows they behave alike.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/file_settings_store.h"
+#include "working_folder.h"
+
+namespace velmora::testing {
+namespace {
+
+constexpr const char* kFile = "Plugins/VIRDO.ini";
+
+class SettingsFile : public ::testing::Test {
+ protected:
+  void makePluginsFolder() { std::filesystem::create_directory(folder.path() / "Plugins"); }
+  std::string bytes() const { return folder.readFile(kFile); }
+
+  WorkingFolder folder;
+  FileSettingsStore store{kSettingsFileName};
+};
+
+TEST_F(SettingsFile, MissingFileGivesFallbackWithoutTrailingBlanks) {
+  EXPECT_EQ(store.read("Settings", "Operators", "F6BBB"), "F6BBB");
+  EXPECT_EQ(store.read("Settings", "Name", ""), "");
+  EXPECT_EQ(store.read("Settings", "Name", "  x  "), "  x");
+}
+
+TEST_F(SettingsFile, WriteCreatesFileWithCrlfAndKeyEqualsValue) {
+  makePluginsFolder();
+  store.write("Settings", "Claimed", "222");
+  EXPECT_EQ(bytes(), "[Settings]\r\nClaimed=222\r\n");
+  EXPECT_EQ(store.read("Settings", "Claimed", ""), "222");
+}
+
+TEST_F(SettingsFile, WriteIntoMissingFolderCreatesNothing) {
+  store.write("Settings", "Claimed", "222");
+  EXPECT_FALSE(folder.exists("Plugins"));
+  EXPECT_EQ(store.read("Settings", "Claimed", "none"), "none");
+}
+
+TEST_F(SettingsFile, SectionAndKeyMatchRegardlessOfCaseAndKeepTheFilesCase) {
+  folder.writeFile(kFile, "[settings]\r\nCLAIMED=5\r\n");
+  EXPECT_EQ(store.read("Settings", "Claimed", ""), "5");
+  EXPECT_EQ(store.read("SETTINGS", "claimed", ""), "5");
+  store.write("Settings", "Claimed", "6");
+  EXPECT_EQ(bytes(), "[settings]\r\nCLAIMED=6\r\n");
+}
+
+TEST_F(SettingsFile, OtherSectionsKeysAndCommentsSurviveAWrite) {
+  folder.writeFile(kFile,
+                   "; head\r\n\r\n[Other]\r\nA = 1 \r\nnoequals\r\n\r\n\r\n[settings]\r\n; note\r\n"
+                   "NAME =  Jo  \r\nQ=\"quoted\"\r\nE=\r\n; tail\r\n");
+  store.write("Settings", "Claimed", "222");
+  EXPECT_EQ(bytes(),
+            "; head\r\n[Other]\r\nA=1\r\nnoequals\r\n[settings]\r\n; note\r\nNAME=Jo\r\n"
+            "Q=\"quoted\"\r\nE=\r\n; tail\r\nClaimed=222\r\n");
+  store.write("New", "K", "v");
+  EXPECT_EQ(bytes(),
+            "; head\r\n[Other]\r\nA=1\r\nnoequals\r\n[settings]\r\n; note\r\nNAME=Jo\r\n"
+            "Q=\"quoted\"\r\nE=\r\n; tail\r\nClaimed=222\r\n[New]\r\nK=v\r\n");
+  EXPECT_EQ(store.read("Other", "a", ""), "1");
+}
+
+TEST_F(SettingsFile, MissingSectionOrKeyGivesFallbackButEmptyValueDoesNot) {
+  folder.writeFile(kFile, "[Other]\r\nName=Jo\r\n[Settings]\r\nE=\r\nbare\r\n");
+  EXPECT_EQ(store.read("Nowhere", "Name", "dflt"), "dflt");
+  EXPECT_EQ(store.read("Settings", "Name", "dflt"), "dflt");
+  EXPECT_EQ(store.read("Settings", "bare", "dflt"), "dflt");
+  EXPECT_EQ(store.read("Settings", "E", "dflt"), "");
+}
+
+TEST_F(SettingsFile, ValueLongerThan9999CharactersComesBackCut) {
+  makePluginsFolder();
+  const std::string longValue(12000, 'x');
+  store.write("Settings", "SoapBox", longValue);
+  EXPECT_EQ(store.read("Settings", "SoapBox", ""), std::string(9999, 'x'));
+  EXPECT_EQ(store.read("Settings", "Missing", longValue), std::string(9999, 'x'));
+  store.write("Settings", "SoapBox", std::string(9999, 'y'));
+  EXPECT_EQ(store.read("Settings", "SoapBox", ""), std::string(9999, 'y'));
+}
+
+TEST_F(SettingsFile, ValueLosesSurroundingBlanksAndQuotes) {
+  makePluginsFolder();
+  store.write("Settings", "Name", "  Al  ");
+  EXPECT_EQ(bytes(), "[Settings]\r\nName=Al  \r\n");
+  EXPECT_EQ(store.read("Settings", "Name", ""), "Al");
+  store.write("Settings", "Club", "\"Radio Club\"");
+  EXPECT_EQ(store.read("Settings", "Club", ""), "Radio Club");
+}
+
+TEST_F(SettingsFile, UnchangedValueLeavesHandWrittenFileUntouched) {
+  folder.writeFile(kFile, "[S]\nA=1\n\n; c\n");
+  store.write("s", "a", "1");
+  EXPECT_EQ(bytes(), "[S]\nA=1\n\n; c\n");
+  store.write("S", "B", "2");
+  EXPECT_EQ(bytes(), "[S]\r\nA=1\r\n; c\r\nB=2\r\n");
+}
+
+TEST_F(SettingsFile, LfOnlyFileIsRead) {
+  folder.writeFile(kFile, "[Settings]\nName=Jo\nClub=RC\n");
+  EXPECT_EQ(store.read("Settings", "Club", ""), "RC");
+}
+
+}  // namespace
+}  // namespace velmora::testing

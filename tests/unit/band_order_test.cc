@@ -1,0 +1,61 @@
+#include "score/band_order.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace velmora {
+namespace {
+
+BandList bandList(const std::vector<std::string>& names) {
+  BandList bands;
+  for (const std::string& name : names) bands.append(name);
+  return bands;
+}
+
+std::vector<std::string> names(const BandList& bands) { return {bands.begin(), bands.end()}; }
+
+TEST(BandKey, FillsWithZerosToTwentyCharacters) {
+  EXPECT_EQ(bandKey("7"), "00000000000000000007");
+  EXPECT_EQ(bandKey(""), "00000000000000000000");
+  EXPECT_EQ(bandKey("abcdefghijklmnopqrst"), "abcdefghijklmnopqrst");
+  EXPECT_EQ(bandKey("abcdefghijklmnopqrstuvw"), "abcdefghijklmnopqrstuvw");
+}
+
+struct OrderCase {
+  const char* label;
+  std::vector<std::string> before;
+  std::vector<std::string> after;
+};
+
+class BandOrder : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(BandOrder, SortsDescendingByFilledKey) {
+  BandList bands = bandList(GetParam().before);
+  orderBands(bands);
+  EXPECT_EQ(names(bands), GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BandOrder,
+    ::testing::Values(
+        OrderCase{"MetreBandsFromAnyStart", {"10m", "20m", "160m", "40m", "15m", "80m"},
+                  {"160m", "80m", "40m", "20m", "15m", "10m"}},
+        OrderCase{"MegahertzBandsLongerNameFirst", {"1.8", "3.5", "7", "14", "21", "28"},
+                  {"3.5", "1.8", "28", "21", "14", "7"}},
+        OrderCase{"WorkedExampleSwapsSevenAndFourteen", {"7", "14"}, {"14", "7"}},
+        // 7 and 07 have equal keys: never exchanged with each other, though
+        // an exchange with a third name can still move one past the other.
+        OrderCase{"LeadingZeroNamesAreNotExchanged", {"7", "07", "14"}, {"14", "07", "7"}},
+        OrderCase{"LeadingZeroNamesKeepTheirPlaces", {"07", "7"}, {"07", "7"}},
+        // A name of 20+ characters is compared as it is against "000...".
+        OrderCase{"LongNameSortsByPlainText",
+                  {"0000000000000000000A", "7", "0000000000000000000000", "AAAAAAAAAAAAAAAAAAAAA"},
+                  {"AAAAAAAAAAAAAAAAAAAAA", "0000000000000000000A", "7",
+                   "0000000000000000000000"}},
+        OrderCase{"BytesAboveAsciiCompareAsUnsigned", {"a", "\xE9"}, {"\xE9", "a"}},
+        OrderCase{"EmptyList", {}, {}}, OrderCase{"OneBand", {"40m"}, {"40m"}}),
+    [](const ::testing::TestParamInfo<OrderCase>& info) { return info.param.label; });
+
+}  // namespace
+}  // namespace velmora

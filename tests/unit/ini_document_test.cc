@@ -1,0 +1,57 @@
+#include "platform/posix/ini_document.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+TEST(IniDocument, ValueLosesBlanksAndOnePairOfMatchingQuotes) {
+  const IniDocument doc = IniDocument::parse(
+      "[S]\r\nA =  x y \t\r\nB=\"q\"\r\nC='q'\r\nD=\"q'\r\nE=\"\r\nF=\"\"\"\"\r\n");
+  EXPECT_EQ(doc.find("S", "A"), "x y");
+  EXPECT_EQ(doc.find("S", "B"), "q");
+  EXPECT_EQ(doc.find("S", "C"), "q");
+  EXPECT_EQ(doc.find("S", "D"), "\"q'");
+  EXPECT_EQ(doc.find("S", "E"), "\"");
+  EXPECT_EQ(doc.find("S", "F"), "\"\"");
+}
+
+TEST(IniDocument, LineWithoutEqualsIsNoValueButIsKept) {
+  IniDocument doc = IniDocument::parse("[S]\nflag\nflag=1\n");
+  EXPECT_EQ(doc.find("S", "flag"), std::nullopt);
+  EXPECT_TRUE(doc.set("S", "Flag", "2"));
+  EXPECT_EQ(doc.serialize(), "[S]\r\nflag=2\r\nflag=1\r\n");
+}
+
+TEST(IniDocument, FirstOfRepeatedKeysAndSectionsWins) {
+  const IniDocument doc = IniDocument::parse("[S]\nK=1\nK=2\n[s]\nK=3\nL=4\n");
+  EXPECT_EQ(doc.find("S", "K"), "1");
+  EXPECT_EQ(doc.find("S", "L"), std::nullopt);
+}
+
+TEST(IniDocument, LinesBeforeFirstSectionStayFirstAsSectionWithoutName) {
+  IniDocument doc = IniDocument::parse("K=0\n; note\n[S]\nK=1\n");
+  EXPECT_EQ(doc.find("", "K"), "0");
+  doc.set("T", "K", "2");
+  EXPECT_EQ(doc.serialize(), "K=0\r\n; note\r\n[S]\r\nK=1\r\n[T]\r\nK=2\r\n");
+}
+
+TEST(IniDocument, SettingTheSameValueReportsNoChange) {
+  IniDocument doc = IniDocument::parse("[S]\nK=1\n");
+  EXPECT_FALSE(doc.set("s", "k", "1"));
+  EXPECT_FALSE(doc.set("S", "K", "  1"));
+  EXPECT_TRUE(doc.set("S", "K", "1 "));
+}
+
+TEST(IniDocument, SectionNameLosesBlanksInsideBrackets) {
+  EXPECT_EQ(IniDocument::parse("[ S ]\nK=1\n").find("S", "K"), "1");
+}
+
+TEST(IniDocument, BracketLineWithoutCloseIsAnOrdinaryLine) {
+  const IniDocument doc = IniDocument::parse("[S\nK=1\n");
+  EXPECT_EQ(doc.find("S", "K"), std::nullopt);
+  EXPECT_EQ(doc.serialize(), "[S\r\nK=1\r\n");
+}
+
+}  // namespace
+}  // namespace velmora
