@@ -1,9 +1,14 @@
 // The plug-in on Linux: messages go to standard error as "caption: text"
-// (the caption left out when the system default would be used), and the
-// reference file lies in Plugins/ under the current directory.
+// (the caption left out when the system default would be used), the header
+// dialog is a form on the terminal, and the reference file lies in Plugins/
+// under the current directory.
+
+#include <unistd.h>
 
 #include <cstdio>
+#include <iostream>
 
+#include "platform/posix/console_header_form.h"
 #include "plugin/host_platform.h"
 
 namespace velmora {
@@ -15,6 +20,11 @@ class StderrUi : public OperatorUi {
     if (request.caption) std::fprintf(stderr, "%s: ", request.caption->c_str());
     std::fprintf(stderr, "%s\n", request.text.c_str());
     std::fflush(stderr);
+  }
+  // The header form runs only on a terminal; otherwise it is as if cancelled.
+  bool editHeader(HeaderFields& fields) override {
+    return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO) &&
+           EditHeaderOnConsole(std::cin, std::cout, fields);
   }
 };
 
