@@ -14,7 +14,11 @@ constexpr std::string_view kRefused = "<>:\"|?*";
 constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
 constexpr std::array<std::string_view, 2> kNumberedDevices = {"COM", "LPT"};
 
+// Windows reserves a device name whatever extension follows it ("CON.X.cbr"),
+// and ignores blanks before that extension.
 bool isDeviceName(std::string_view name) {
+  name = name.substr(0, name.find('.'));
+  name = name.substr(0, name.find_last_not_of(' ') + 1);
   std::string upper(name);
   std::transform(upper.begin(), upper.end(), upper.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });

@@ -20,10 +20,10 @@ TEST(BasePath, ReplacesSlashesAndTrimsWhiteSpaceOnly) {
 
 TEST(BasePath, RefusesCharactersAndDeviceNamesNoFileMayCarry) {
   const char* refused[] = {"F6:BBB", "F6<", ">F", "A\"B", "A|B", "A?", "A*", "A\tB", "A\x01",
-                           "CON", "con", "Prn", "AUX", "nul", "COM1", "com9", "LPT1", "lpt9"};
+                           "CON", "con", "Prn", "AUX", "nul", "COM1", "com9", "LPT1", "lpt9", "CON.X", "nul .a.b", "Aux."};
   for (const char* name : refused) EXPECT_FALSE(IsAcceptableBasePath(name)) << name;
   const char* accepted[] = {"F6BBB", "F_DL1XX_P", "F6 BBB", "COM", "COM0", "COM10", "LPT",
-                            "CONX", "NULL", "VIRDO", "f6bbb.x"};
+                            "CONX", "NULL", "VIRDO", "f6bbb.x", "X.CON", "A CON"};
   for (const char* name : accepted) EXPECT_TRUE(IsAcceptableBasePath(name)) << name;
 }
 
