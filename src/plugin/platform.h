@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "cabrillo/header_fields.h"
+
 namespace velmora {
 
 enum class MessageIcon { None, Information, Error };
@@ -24,6 +26,14 @@ class OperatorUi {
  public:
   virtual ~OperatorUi() = default;
   virtual void showMessage(const MessageRequest& request) = 0;
+  // Shows the Cabrillo header dialog modally with `fields` filled in. On OK
+  // the operator's texts are put back into `fields` and the result is true;
+  // on CANCEL, or when no dialog can be shown, `fields` stays as it was and
+  // the result is false.
+  virtual bool editHeader(HeaderFields& fields) {
+    (void)fields;
+    return false;
+  }
 };
 
 // The plug-in's INI settings file. A read gives at most 9999 characters, and

@@ -1,10 +1,15 @@
 // The plug-in on Linux: messages go to standard error as "caption: text"
-// (the caption left out when the system default would be used), and the
-// reference and settings files lie in Plugins/ under the current directory.
+// (the caption left out when the system default would be used), the header
+// dialog is a form on the terminal, and the reference and settings files lie
+// in Plugins/ under the current directory.
+
+#include <unistd.h>
 
 #include <cstdio>
+#include <iostream>
 
 #include "platform/file_settings_store.h"
+#include "platform/posix/console_header_form.h"
 #include "plugin/host_platform.h"
 
 namespace velmora {
@@ -16,6 +21,11 @@ class StderrUi : public OperatorUi {
     if (request.caption) std::fprintf(stderr, "%s: ", request.caption->c_str());
     std::fprintf(stderr, "%s\n", request.text.c_str());
     std::fflush(stderr);
+  }
+  // The header form runs only on a terminal; otherwise it is as if cancelled.
+  bool editHeader(HeaderFields& fields) override {
+    return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO) &&
+           EditHeaderOnConsole(std::cin, std::cout, fields);
   }
 };
 

@@ -1,10 +1,12 @@
-// The plug-in on Windows: real message boxes owned by the host's window, and
-// the reference and settings files under the host's current directory.
+// The plug-in on Windows: real message boxes and the header dialog, owned by
+// the host's window, and the reference and settings files under the host's
+// current directory.
 
 #include <windows.h>
 
 #include "platform/file_settings_store.h"
 #include "plugin/host_platform.h"
+#include "platform/win32/header_dialog.h"
 #include "platform/win32/module_instance.h"
 
 namespace velmora {
@@ -25,6 +27,9 @@ class Win32Ui : public OperatorUi {
     HWND owner = request.ownedByActiveWindow ? GetActiveWindow() : nullptr;
     MessageBoxA(owner, request.text.c_str(), request.caption ? request.caption->c_str() : nullptr,
                 MB_OK | iconStyle(request.icon));
+  }
+  bool editHeader(HeaderFields& fields) override {
+    return RunHeaderDialog(moduleInstance(), GetActiveWindow(), fields);
   }
 };
 

@@ -1,0 +1,57 @@
+#include "platform/posix/console_header_form.h"
+
+#include <cctype>
+#include <string>
+#include <string_view>
+
+#include "cabrillo/replace_all.h"
+
+namespace velmora {
+namespace {
+
+struct Question {
+  std::string_view label;
+  std::string HeaderFields::*field;
+  bool multiLine;
+};
+
+// The fields in the order the dialog lays them out.
+constexpr Question kQuestions[] = {
+    {"CONTEST", &HeaderFields::contest, false},
+    {"CALLSIGN", &HeaderFields::callSign, false},
+    {"CLAIMED", &HeaderFields::claimed, false},
+    {"CATEGORY", &HeaderFields::category, false},
+    {"POWER", &HeaderFields::power, false},
+    {"NAME", &HeaderFields::name, false},
+    {"ADDRESS", &HeaderFields::address, true},
+    {"OPERATORS", &HeaderFields::operators, false},
+    {"CLUB", &HeaderFields::club, false},
+    {"SOAPBOX", &HeaderFields::soapBox, true},
+    {"E-MAIL", &HeaderFields::email, false},
+};
+
+bool ask(std::istream& in, std::ostream& out, std::string_view prompt, std::string& answer) {
+  out << prompt << std::flush;
+  return static_cast<bool>(std::getline(in, answer));
+}
+
+}  // namespace
+
+bool EditHeaderOnConsole(std::istream& in, std::ostream& out, HeaderFields& fields) {
+  HeaderFields edited = fields;
+  out << "Cabrillo header (Enter keeps a value; \\n is a line break)\n";
+  std::string answer;
+  for (const Question& q : kQuestions) {
+    std::string& value = edited.*q.field;
+    const std::string shown = q.multiLine ? ReplaceAll(value, "\r\n", "\\n") : value;
+    if (!ask(in, out, std::string(q.label) + " [" + shown + "]: ", answer)) return false;
+    if (!answer.empty()) value = q.multiLine ? ReplaceAll(answer, "\\n", "\r\n") : answer;
+  }
+  if (!ask(in, out, "OK or CANCEL [OK]: ", answer)) return false;
+  for (char& c : answer) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (!answer.empty() && answer != "OK") return false;
+  fields = std::move(edited);
+  return true;
+}
+
+}  // namespace velmora
