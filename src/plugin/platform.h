@@ -30,10 +30,7 @@ class OperatorUi {
   // the operator's texts are put back into `fields` and the result is true;
   // on CANCEL, or when no dialog can be shown, `fields` stays as it was and
   // the result is false.
-  virtual bool editHeader(HeaderFields& fields) {
-    (void)fields;
-    return false;
-  }
+  virtual bool editHeader(HeaderFields& fields) = 0;
 };
 
 // The plug-in's INI settings file. A read gives at most 9999 characters, and

@@ -17,6 +17,9 @@ int Plugin::resetStats(const ContestStart& start) {
   state_.exportRequested = start.exportRequested;
   state_.myAreaTag = start.myAreaTag;
   state_.homeIsFrance = IsFrenchPrefix(start.myDxccPrefix);
+  if (state_.exportRequested != 0) {
+    cabrillo_.prepareHeader(start.myCall, platform_.settings, platform_.ui);
+  }
   return 1;
 }
 
@@ -51,6 +54,7 @@ const char* Plugin::getResult(int* flagOut) {
 }
 
 void Plugin::exportLog(int* flagOut) {
+  platform_.ui.showMessage(cabrillo_.exportLog(log_, claimedScore_));
   if (flagOut != nullptr) *flagOut = -1;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "cabrillo/cabrillo_export.h"
 #include "checks/call_check.h"
 #include "log/qso_record.h"
 #include "plugin/contest_state.h"
@@ -20,7 +21,8 @@ class Plugin {
   Plugin& operator=(const Plugin&) = delete;
 
   // Starts a contest: empties the log and the band list and records the
-  // operator's data. Always returns 1.
+  // operator's data; when an export is requested, prepares the Cabrillo
+  // header through the header dialog. Always returns 1.
   int resetStats(const ContestStart& start);
 
   // 1 when the QSO is in the log afterwards, 0 when it does not count or
@@ -44,11 +46,13 @@ class Plugin {
   const QsoLog& log() const { return log_; }
   const BandList& bands() const { return bands_; }
   std::int32_t claimedScore() const { return claimedScore_; }
+  const CabrilloExport& cabrillo() const { return cabrillo_; }
 
  private:
   void exportLog(int* flagOut);
 
   Platform& platform_;
+  CabrilloExport cabrillo_;
   ContestState state_;
   QsoLog log_;
   BandList bands_;

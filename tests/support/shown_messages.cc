@@ -59,11 +59,25 @@ std::string windowText(HWND window) {
   return buffer;
 }
 
+BOOL CALLBACK findHeaderDialog(HWND window, LPARAM result) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+      std::string(className) == "#32770" && windowText(window) == "Velmora") {
+    *reinterpret_cast<HWND*>(result) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 struct MessageWatch::State {
   std::atomic<bool> stop{false};
   std::vector<ShownMessage> shown;
+  std::atomic<int> cancelledDialogs{0};
   std::thread watcher;
 };
 
@@ -82,6 +96,13 @@ MessageWatch::MessageWatch() : state_(new State) {
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         while (IsWindow(box) && !s->stop.load()) Sleep(10);
       }
+      HWND dialog = nullptr;
+      EnumWindows(findHeaderDialog, reinterpret_cast<LPARAM>(&dialog));
+      if (dialog != nullptr) {
+        ++s->cancelledDialogs;
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        while (IsWindow(dialog) && !s->stop.load()) Sleep(10);
+      }
       Sleep(10);
     }
   });
@@ -99,6 +120,8 @@ MessageWatch::~MessageWatch() {
   finish();
   delete state_;
 }
+
+int MessageWatch::cancelledDialogs() const { return state_->cancelledDialogs.load(); }
 
 namespace {
 
@@ -136,6 +159,8 @@ MessageWatch::~MessageWatch() {
   finish();
   delete state_;
 }
+
+int MessageWatch::cancelledDialogs() const { return 0; }
 
 namespace {
 

@@ -1,8 +1,10 @@
 #pragma once
 // Watches the message boxes that the plug-in shows while a test runs and
 // closes each one as OK would. On Windows a helper thread finds every box of
-// this process, reads its text, caption and style, and presses OK; on Linux
-// the plug-in prints its messages on standard error, which is captured.
+// this process, reads its text, caption and style, and presses OK; it also
+// cancels every header dialog it finds. On Linux the plug-in prints its
+// messages on standard error, which is captured, and shows no dialog when
+// standard input is not a terminal.
 
 #include <optional>
 #include <string>
@@ -34,6 +36,8 @@ class MessageWatch {
 
   // Stops watching and returns every message shown since the start, in order.
   std::vector<ShownMessage> finish();
+  // How many header dialogs were found and cancelled (Windows only).
+  int cancelledDialogs() const;
 
  private:
   struct State;

@@ -27,6 +27,7 @@ namespace {
 class SilentUi : public OperatorUi {
  public:
   void showMessage(const MessageRequest&) override {}
+  bool editHeader(HeaderFields&) override { return false; }
 };
 
 TEST(OutOfMemory, AddDataAnswersZeroAndKeepsTheLog) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "memory_settings.h"
+#include "working_folder.h"
 
 namespace velmora {
 namespace {
@@ -12,7 +13,12 @@ namespace {
 class RecordingUi : public OperatorUi {
  public:
   void showMessage(const MessageRequest& request) override { shown.push_back(request); }
+  bool editHeader(HeaderFields& fields) override {
+    dialogs.push_back(fields);
+    return false;
+  }
   std::vector<MessageRequest> shown;
+  std::vector<HeaderFields> dialogs;
 };
 
 class PluginTest : public ::testing::Test {
@@ -116,11 +122,39 @@ TEST_F(PluginTest, ContestStartKeepsClaimedScore) {
   EXPECT_EQ(plugin.claimedScore(), 6);
 }
 
-TEST_F(PluginTest, ExportRequestStoresMinusOneInFlag) {
-  plugin.resetStats(start("F", 1));
+TEST_F(PluginTest, ContestStartWithoutExportShowsNoDialog) {
+  plugin.resetStats(start("F", 0));
+  EXPECT_TRUE(ui.dialogs.empty());
+}
+
+TEST_F(PluginTest, CancelledHeaderDialogStillStartsTheContest) {
+  ContestStart exporting = start("F", 5);
+  exporting.myCall = "F6BBB";
+  EXPECT_EQ(plugin.resetStats(exporting), 1);
+  ASSERT_EQ(ui.dialogs.size(), 1u);
+  EXPECT_EQ(ui.dialogs[0].callSign, "F6BBB");
+  EXPECT_EQ(plugin.state().exportRequested, 5);
+  EXPECT_EQ(plugin.state().homeIsFrance, 1);
+}
+
+TEST_F(PluginTest, ExportingRequestWritesTheLogAndStoresMinusOne) {
+  testing::WorkingFolder folder;
+  ContestStart exporting = start("F", 1);
+  exporting.myCall = "F6BBB";
+  plugin.resetStats(exporting);
+  plugin.addData(qso("F5AAA", "F", "40m"));
   int flag = 7;
   plugin.getResult(&flag);
   EXPECT_EQ(flag, -1);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "File produced: F6BBB.cbr");
+  EXPECT_EQ(ui.shown[0].caption, "Output");
+  EXPECT_EQ(ui.shown[0].icon, MessageIcon::Information);
+  EXPECT_TRUE(ui.shown[0].ownedByActiveWindow);
+  const std::string log = folder.readFile("F6BBB.cbr");
+  EXPECT_NE(log.find("CLAIMED-SCORE: 6\r\n"), std::string::npos);
+  EXPECT_NE(log.find("QSO: "), std::string::npos);
+  EXPECT_TRUE(folder.exists("cabrillo.ini"));
   EXPECT_NE(plugin.getResult(nullptr), nullptr);
 }
 
