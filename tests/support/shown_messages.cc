@@ -16,7 +16,8 @@ namespace velmora::testing {
 namespace {
 
 constexpr int kMessageTextId = 0xFFFF;
-constexpr int kIconId = 0x14;
+constexpr int kIconIds[] = {0x14, 0x440};  // Windows' and Wine's message box templates
+constexpr int kHeaderCallSignId = 1010;    // only the header dialog has it
 
 bool isVisibleChild(HWND box, int id) {
   HWND item = GetDlgItem(box, id);
@@ -25,9 +26,15 @@ bool isVisibleChild(HWND box, int id) {
 
 unsigned styleOf(HWND box) {
   unsigned style = 0;
-  HWND icon = GetDlgItem(box, kIconId);
-  if (icon != nullptr && IsWindowVisible(icon)) {
-    auto shown = reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0));
+  HWND icon = nullptr;
+  for (int id : kIconIds) {
+    if (icon == nullptr) icon = GetDlgItem(box, id);
+  }
+  // An icon control without an icon (Wine keeps one in every box) shows nothing.
+  const auto shown = icon != nullptr && IsWindowVisible(icon)
+                         ? reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0))
+                         : nullptr;
+  if (shown != nullptr) {
     if (shown == LoadIcon(nullptr, IDI_ERROR)) style |= MB_ICONERROR;
     else if (shown == LoadIcon(nullptr, IDI_INFORMATION)) style |= MB_ICONINFORMATION;
     else if (shown == LoadIcon(nullptr, IDI_WARNING)) style |= MB_ICONWARNING;
@@ -46,7 +53,8 @@ BOOL CALLBACK findOwnBox(HWND window, LPARAM result) {
   char className[16] = {};
   GetClassNameA(window, className, sizeof className);
   if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-      std::string(className) == "#32770" && GetDlgItem(window, kMessageTextId) != nullptr) {
+      std::string(className) == "#32770" && GetDlgItem(window, kMessageTextId) != nullptr &&
+      GetDlgItem(window, kHeaderCallSignId) == nullptr) {
     *reinterpret_cast<HWND*>(result) = window;
     return FALSE;
   }
