@@ -16,7 +16,7 @@ const std::string& eitherField(const AdifRecord& record, const char* first, cons
 
 }  // namespace
 
-std::variant<LogQso, SkippedRecord> qsoFromAdif(const AdifRecord& record) {
+ReadRecord qsoFromAdif(const AdifRecord& record) {
   auto skip = [&](const char* reason) { return SkippedRecord{record.record, reason}; };
   LogQso qso;
   qso.record = record.record;
@@ -50,12 +50,7 @@ LogContents readAdifLog(std::istream& in) {
   LogContents log;
   log.skipped = std::move(adif.skipped);
   for (const AdifRecord& record : adif.records) {
-    auto qso = qsoFromAdif(record);
-    if (auto* read = std::get_if<LogQso>(&qso)) {
-      log.qsos.push_back(std::move(*read));
-    } else {
-      log.skipped.push_back(std::get<SkippedRecord>(qso));
-    }
+    log.add(qsoFromAdif(record));
   }
   return log;
 }

@@ -2,7 +2,6 @@
 
 #include <sstream>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "band_plan.h"
@@ -13,7 +12,7 @@
 namespace velmora::cli {
 namespace {
 
-std::variant<LogQso, SkippedRecord> qsoFromLine(const std::string& columns, int record) {
+ReadRecord qsoFromLine(const std::string& columns, int record) {
   auto skip = [&](const char* reason) { return SkippedRecord{record, reason}; };
   std::istringstream words(columns);
   std::vector<std::string> field;
@@ -47,12 +46,7 @@ LogContents readCabrilloLog(std::istream& in) {
   for (std::string line; std::getline(in, line);) {
     const std::string_view text = trimBlanks(line);
     if (toUpper(text.substr(0, 4)) != "QSO:") continue;
-    auto qso = qsoFromLine(std::string(text.substr(4)), ++record);
-    if (auto* read = std::get_if<LogQso>(&qso)) {
-      log.qsos.push_back(std::move(*read));
-    } else {
-      log.skipped.push_back(std::get<SkippedRecord>(qso));
-    }
+    log.add(qsoFromLine(std::string(text.substr(4)), ++record));
   }
   return log;
 }

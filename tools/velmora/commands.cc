@@ -66,6 +66,7 @@ int runScore(const CommandLine& line, std::ostream& out, std::ostream& err) {
   const std::string summary = plugin->getResult(&flag);
   out << (line.raw ? summary : formatSummaryTable(summary)) << std::flush;
   err << formatReport(report);
+  if (summary.empty()) err << "the plug-in returned an empty summary\n";
   if (line.cabrillo) reportCabrilloFile(station, err);
   return 0;
 }

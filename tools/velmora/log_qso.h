@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace velmora::cli {
@@ -34,9 +35,19 @@ struct SkippedRecord {
   std::string reason;
 };
 
+// One record as read: the QSO, or why it was skipped.
+using ReadRecord = std::variant<LogQso, SkippedRecord>;
+
 struct LogContents {
   std::vector<LogQso> qsos;
   std::vector<SkippedRecord> skipped;
+  void add(ReadRecord record) {
+    if (auto* qso = std::get_if<LogQso>(&record)) {
+      qsos.push_back(std::move(*qso));
+    } else {
+      skipped.push_back(std::get<SkippedRecord>(std::move(record)));
+    }
+  }
   int recordsRead() const { return static_cast<int>(qsos.size() + skipped.size()); }
 };
 

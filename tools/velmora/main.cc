@@ -7,6 +7,13 @@
 #include <string>
 #include <vector>
 
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#endif
+
 #include "cli_error.h"
 #include "command_line.h"
 #include "commands.h"
@@ -55,6 +62,11 @@ int run(CommandLine line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#if defined(_WIN32)
+  // The plug-in's text goes out byte for byte, CR LF as it wrote them.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
   const std::vector<std::string> args(argv + 1, argv + argc);
   auto parsed = velmora::cli::parseCommandLine(args);
   if (auto* problem = std::get_if<std::string>(&parsed)) {
