@@ -134,6 +134,8 @@ struct BrokenQso {
   const char* reason;
 };
 
+void PrintTo(const BrokenQso& qso, std::ostream* out) { *out << qso.fields; }
+
 class AdifQsoSkip : public testing::TestWithParam<BrokenQso> {};
 
 TEST_P(AdifQsoSkip, RecordIsSkippedWithItsReason) {

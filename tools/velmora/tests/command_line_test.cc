@@ -41,6 +41,8 @@ struct Refusal {
   const char* complaint;
 };
 
+void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.complaint; }
+
 class CommandLineRefusal : public testing::TestWithParam<Refusal> {};
 
 TEST_P(CommandLineRefusal, SaysWhatIsWrongInOneLine) {

@@ -30,6 +30,8 @@ struct Lookup {
   const char* continent;
 };
 
+void PrintTo(const Lookup& lookup, std::ostream* out) { *out << lookup.call; }
+
 class CountryLookup : public testing::TestWithParam<Lookup> {};
 
 TEST_P(CountryLookup, GivesPrimaryPrefixAndContinent) {

@@ -43,6 +43,10 @@ struct Frequency {
   std::optional<std::uint32_t> hz;
 };
 
+void PrintTo(const Frequency& frequency, std::ostream* out) {
+  *out << '"' << frequency.text << '"';
+}
+
 class MegahertzText : public testing::TestWithParam<Frequency> {};
 
 TEST_P(MegahertzText, ParsesExactlyToHz) {
