@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# The main job on the bundled sample: builds the native plug-in and velmora,
+# then scores the example log with a Cabrillo export, as the logging host
+# would, in a scratch copy of examples/ under build/ (the repository stays
+# as it is). Prints the summary table, the reading report and the name of
+# the Cabrillo file.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+cmake --preset linux >/dev/null
+cmake --build --preset linux --target velmora >/dev/null
+
+work=build/demo
+rm -rf "$work"
+cp -r examples "$work"
+echo "== velmora score examples/contest.adi --cabrillo (working folder $work)"
+build/linux/velmora score examples/contest.adi --dir "$work" --cabrillo

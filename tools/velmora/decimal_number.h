@@ -1,0 +1,23 @@
+#pragma once
+// Exact decimal parsing of frequencies: "14.025" MHz is 14025000 Hz with no
+// binary floating point in between.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace velmora::cli {
+
+// `text` (digits, at most one '.', nothing else) times 10^`scale`, digits
+// beyond that scale dropped. Nothing when the text is malformed or the
+// value does not fit 32 bits.
+std::optional<std::uint32_t> parseScaledDecimal(std::string_view text, int scale);
+
+inline std::optional<std::uint32_t> megahertzToHz(std::string_view text) {
+  return parseScaledDecimal(text, 6);
+}
+inline std::optional<std::uint32_t> kilohertzToHz(std::string_view text) {
+  return parseScaledDecimal(text, 3);
+}
+
+}  // namespace velmora::cli

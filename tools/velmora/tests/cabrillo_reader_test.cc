@@ -1,0 +1,87 @@
+#include "cabrillo_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "log_file.h"
+
+namespace velmora::cli {
+namespace {
+
+LogContents read(const std::string& text) {
+  std::istringstream in(text);
+  return readLog(in);
+}
+
+TEST(CabrilloReader, ReadsOurExportColumnOrder) {
+  const LogContents log = read(
+      "START-OF-LOG: 3.0\r\nCALLSIGN: F5VEL\r\n"
+      "QSO:  7050 PH 2011-03-12 0605 F5VEL         59  69     DL1ABC        57  012\r\n"
+      "QSO: 14025 CW 2011-03-13 1730 F5VEL         599 69     f6xyz         599 2a\r\n"
+      "END-OF-LOG:\r\n");
+  ASSERT_EQ(log.qsos.size(), 2u);
+  const LogQso& first = log.qsos[0];
+  EXPECT_EQ(first.record, 1);
+  EXPECT_EQ(first.frequencyHz, 7050000u);
+  EXPECT_EQ(first.band, "40m");
+  EXPECT_EQ(first.mode, "SSB");
+  EXPECT_EQ(first.time.day, 12);
+  EXPECT_EQ(first.time.hour, 6);
+  EXPECT_EQ(first.time.minute, 5);
+  EXPECT_EQ(first.myCall, "F5VEL");
+  EXPECT_EQ(first.rstSent, "59");
+  EXPECT_EQ(first.exchangeSent, "69");
+  EXPECT_EQ(first.call, "DL1ABC");
+  EXPECT_EQ(first.rstReceived, "57");
+  EXPECT_EQ(first.exchangeReceived, "012");
+  EXPECT_EQ(log.qsos[1].mode, "CW");
+  EXPECT_EQ(log.qsos[1].band, "20m");
+  EXPECT_EQ(log.qsos[1].call, "F6XYZ");
+  EXPECT_EQ(log.qsos[1].exchangeReceived, "2a");
+}
+
+TEST(CabrilloReader, OtherModesArePassedOnForThePlugInToRefuse) {
+  const LogContents log = read("QSO: 14080 RY 2011-03-12 0605 F5VEL 599 69 DL1ABC 599 012\n");
+  ASSERT_EQ(log.qsos.size(), 1u);
+  EXPECT_EQ(log.qsos[0].mode, "RY");
+}
+
+TEST(CabrilloReader, BrokenQsoLinesAreSkippedWithTheirNumber) {
+  const LogContents log = read(
+      "QSO: 7050 PH 2011-03-12 0605 F5VEL 59 69 DL1ABC 57 012\n"
+      "QSO: 7050 PH 2011-03-12 0605 F5VEL 59 69 DL1ABC 57\n"
+      "QSO: 7O50 PH 2011-03-12 0605 F5VEL 59 69 DL1ABC 57 012\n"
+      "QSO: 7050 PH 2011-13-12 0605 F5VEL 59 69 DL1ABC 57 012\n"
+      "QSO: 7050 PH 2011-03-12 6605 F5VEL 59 69 DL1ABC 57 012\n"
+      "QSO: 9000 PH 2011-03-12 0605 F5VEL 59 69 DL1ABC 57 012\n");
+  EXPECT_EQ(log.qsos.size(), 1u);
+  ASSERT_EQ(log.skipped.size(), 5u);
+  EXPECT_EQ(log.skipped[0].record, 2);
+  EXPECT_EQ(log.skipped[0].reason, "a QSO line needs 10 columns");
+  EXPECT_EQ(log.skipped[1].reason, "bad frequency");
+  EXPECT_EQ(log.skipped[2].reason, "bad date");
+  EXPECT_EQ(log.skipped[3].reason, "bad time");
+  EXPECT_EQ(log.skipped[4].reason, "frequency outside the amateur bands");
+  EXPECT_EQ(log.recordsRead(), 6);
+}
+
+TEST(LogFormat, ToldApartByContent) {
+  std::istringstream cabrillo("\n\nSTART-OF-LOG: 3.0\n");
+  std::istringstream qsoFirst("QSO: 7050 PH 2011-03-12 0605 F5VEL 59 69 DL1ABC 57 012\n");
+  std::istringstream adif("<CALL:4>DL1A<EOR>");
+  std::istringstream adifHeader("QSO log exported\n<EOH>");
+  EXPECT_EQ(detectLogFormat(cabrillo), LogFormat::Cabrillo);
+  EXPECT_EQ(detectLogFormat(qsoFirst), LogFormat::Cabrillo);
+  EXPECT_EQ(detectLogFormat(adif), LogFormat::Adif);
+  EXPECT_EQ(detectLogFormat(adifHeader), LogFormat::Adif);
+}
+
+TEST(LogFormat, DetectionLeavesTheStreamAtItsStart) {
+  const LogContents log = read("<CALL:4>DL1A<QSO_DATE:8>20110312<TIME_ON:4>0605<BAND:3>20m<EOR>");
+  ASSERT_EQ(log.qsos.size(), 1u);
+  EXPECT_EQ(log.qsos[0].call, "DL1A");
+}
+
+}  // namespace
+}  // namespace velmora::cli
