@@ -7,7 +7,6 @@ packages=(
   cmake make g++ pkg-config         # the native build
   googletest libgtest-dev libgmock-dev  # unit and scenario tests (sources also built for Windows)
   libbenchmark-dev                  # benchmarks
-  libsimpleini-dev                  # the INI settings file on Linux
   g++-mingw-w64-i686                # the 32-bit Windows DLL
   wine wine32:i386                  # running the Windows tests
   xvfb xauth x11-apps imagemagick   # a display for message boxes and dialogs, screenshots
