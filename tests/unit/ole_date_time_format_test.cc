@@ -42,6 +42,15 @@ TEST(FormatQsoTime, RoundsToTheNearestSecondFirst) {
   EXPECT_EQ(FormatQsoTime(at(-1.0 - 59.6 * second)), "1899-12-29 0001");
 }
 
+// A negative count whose time of day rounds up to midnight carries forward
+// into the next day, not back into the day before.
+TEST(FormatQsoTime, NegativeCountRoundingUpToMidnightCarriesIntoTheNextDay) {
+  const double second = 1.0 / 86400;
+  EXPECT_EQ(FormatQsoTime(at(-1.0 - 86399.6 * second)), "1899-12-30 0000");
+  EXPECT_EQ(FormatQsoTime(at(-(86399.6 * second))), "1899-12-31 0000");
+  EXPECT_EQ(FormatQsoTime(at(-2.0 - 86399.6 * second)), "1899-12-29 0000");
+}
+
 TEST(FormatQsoTime, IsEmptyForNullInvalidOrOutOfRangeValues) {
   EXPECT_EQ(FormatQsoTime(at(40607.5, kOleDateTimeInvalid)), "");
   EXPECT_EQ(FormatQsoTime(at(40607.5, kOleDateTimeNull)), "");
