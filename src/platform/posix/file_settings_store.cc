@@ -4,6 +4,7 @@
 #include <iterator>
 #include <optional>
 
+#include "cabrillo/cabrillo_files.h"
 #include "platform/posix/ini_document.h"
 
 namespace velmora {
@@ -34,14 +35,15 @@ std::string FileSettingsStore::read(std::string_view section, std::string_view k
 }
 
 // Rewrites the whole file, creating it when its folder exists; leaves it
-// untouched when the key already holds the value.
+// untouched when the key already holds the value. The new text goes to a
+// temporary file first, so a failed write never leaves a cut settings file.
 void FileSettingsStore::write(std::string_view section, std::string_view key,
                               std::string_view value) {
   const std::optional<std::string> bytes = readBytes(fileName_);
   IniDocument doc = IniDocument::parse(bytes.value_or(std::string()));
   if (!doc.set(section, key, value)) return;
-  std::ofstream out(fileName_, std::ios::binary | std::ios::trunc);
-  out << doc.serialize();
+  const std::string text = doc.serialize();
+  WriteFileReplacing(fileName_, [&](std::ostream& out) { out << text; });
 }
 
 }  // namespace velmora
