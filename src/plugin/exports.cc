@@ -107,12 +107,10 @@ int VELMORA_CDECL RemoveData0(const char*, const char* call, HostDateTime*, Host
                               const char*, const char*, int, int, int, double, double, const char*,
                               const char*, const char*, const char* band, const char*) {
   try {
-    velmora::QsoReport report;
-    report.call = text(call);
-    report.mode = text(mode);
-    report.exchangeSent = text(exchangeSent);
-    report.exchangeReceived = text(exchangeReceived);
-    report.band = text(band);
+    // Only the call, mode, band and the two exchanges decide a deletion.
+    const velmora::QsoReport report = qsoReport(call, nullptr, 0, mode, nullptr, nullptr,
+                                                exchangeSent, exchangeReceived, nullptr, nullptr,
+                                                band);
     return plugin().removeData(report);
   } catch (...) {
     return 0;

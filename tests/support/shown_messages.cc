@@ -47,13 +47,18 @@ unsigned styleOf(HWND box) {
   return style;
 }
 
-BOOL CALLBACK findOwnBox(HWND window, LPARAM result) {
+// A visible dialog-class window of this process: a message box or the header dialog.
+bool isOwnDialog(HWND window) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   char className[16] = {};
   GetClassNameA(window, className, sizeof className);
-  if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-      std::string(className) == "#32770" && GetDlgItem(window, kMessageTextId) != nullptr &&
+  return process == GetCurrentProcessId() && IsWindowVisible(window) &&
+         std::string(className) == "#32770";
+}
+
+BOOL CALLBACK findOwnBox(HWND window, LPARAM result) {
+  if (isOwnDialog(window) && GetDlgItem(window, kMessageTextId) != nullptr &&
       GetDlgItem(window, kHeaderCallSignId) == nullptr) {
     *reinterpret_cast<HWND*>(result) = window;
     return FALSE;
@@ -68,12 +73,7 @@ std::string windowText(HWND window) {
 }
 
 BOOL CALLBACK findHeaderDialog(HWND window, LPARAM result) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  char className[16] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-      std::string(className) == "#32770" && windowText(window) == "Velmora") {
+  if (isOwnDialog(window) && GetDlgItem(window, kHeaderCallSignId) != nullptr) {
     *reinterpret_cast<HWND*>(result) = window;
     return FALSE;
   }
