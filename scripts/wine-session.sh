@@ -12,7 +12,13 @@ if [ -z "${VELMORA_IN_XVFB:-}" ]; then
 fi
 export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$(dirname "$prefix")"
-[ -f "$prefix/system.reg" ] || wineboot -i >/dev/null 2>&1 </dev/null
+if [ ! -f "$prefix/system.reg" ]; then
+  wineboot -i >/dev/null 2>&1 </dev/null
+  # A virtual desktop gives the windows title bars without a window manager.
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null
+  wineserver -w
+fi
 wineserver -p
 # Without this warm-up, Wine's services inherit the command's output pipe
 # and a caller reading it (ctest) waits forever.
