@@ -3,6 +3,7 @@
 // plug-in loaded anew by file name, its entries resolved by one of the two
 // sets of exported names (the test is run once with each).
 
+#include <cstdio>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,10 @@ namespace velmora::testing {
 class PluginScenario : public ::testing::TestWithParam<host::ExportNames> {
  protected:
   void SetUp() override {
+#if !defined(_WIN32)
+    // Nobody answers at a terminal: the header form of an export is not shown.
+    ASSERT_NE(std::freopen("/dev/null", "r", stdin), nullptr);
+#endif
     folder_ = std::make_unique<WorkingFolder>();
     plugin_ = std::make_unique<host::PluginHost>(VELMORA_PLUGIN_FILE, GetParam());
     ASSERT_TRUE(plugin_->ready()) << plugin_->problem();
