@@ -26,7 +26,7 @@ class CabrilloExporting : public PluginScenario {
     EXPECT_EQ(plugin().resetStats(start), 1);
     EXPECT_TRUE(shownExactly(watch.finish(), {}));
 #if defined(_WIN32)
-    EXPECT_EQ(watch.cancelledDialogs(), 1);
+    EXPECT_EQ(watch.answeredDialogs(), 1);
 #endif
   }
 
@@ -128,6 +128,37 @@ TEST_P(CabrilloExporting, RefusedFileNameIsReportedAndWritesNothing) {
   EXPECT_FALSE(folder().exists("F6:BB.cbr"));
   EXPECT_FALSE(folder().exists("F6"));
 }
+
+#if defined(_WIN32)
+// The operator fills the real dialog and presses OK: the settings file takes
+// the stored forms, and the log the edited header, its file name still from
+// the own call.
+TEST_P(CabrilloExporting, ConfirmedDialogIsStoredAndWritten) {
+  HeaderAnswer answer;
+  answer.ok = true;
+  answer.typed = {{1010, "F6BBB/P"}, {1013, "SO40"}, {1014, "100 watt"}, {1007, "Anne Martin"},
+                  {1002, "2 Rue Haute\r\nLyon\r\n"}, {1008, "999999"}, {1001, "Fun"}};
+  MessageWatch watch(answer);
+  host::ContestStart start;
+  start.exportRequested = 1;
+  start.myCall = "F6BBB";
+  EXPECT_EQ(plugin().resetStats(start), 1);
+  watch.finish();
+  ASSERT_EQ(watch.answeredDialogs(), 1);
+  EXPECT_EQ(folder().readFile("Plugins/VIRDO.ini"),
+            "[Settings]\r\nOperators=F6BBB F5ZZZ\r\nName=Anne Martin\r\n"
+            "Address=2 Rue Haute<CR><LF>Lyon<CR><LF>\r\nEmail=f6bbb@example.org\r\n"
+            "Club=Radio Club\r\nSoapBox=Fun\r\nCategory=SO40\r\nPower=100 watt\r\n"
+            "Contest=Velmora\r\n");
+  int flag = 0;
+  EXPECT_TRUE(shownExactly(request(flag), {{"File produced: F6BBB.cbr", "Output", 64}}));
+  const std::string log = folder().readFile("F6BBB.cbr");
+  EXPECT_EQ(log.substr(0, log.find("OPERATORS: ")),
+            "START-OF-LOG: 2.0\r\nCALLSIGN: F6BBB/P\r\nCATEGORY: SO40\r\nPOWER: 100 watt\r\n"
+            "CLAIMED-SCORE: 0\r\nCLUB: Radio Club\r\nCONTEST: Velmora\r\nCREATED-BY: Qelt \r\n"
+            "NAME: Anne Martin\r\nADDRESS: 2 Rue Haute\r\nADDRESS: Lyon\r\nADDRESS: \r\n");
+}
+#endif
 
 TEST_P(CabrilloExporting, CancelledDialogLeavesTheSettingsFileAlone) {
   const std::string before = folder().readFile("Plugins/VIRDO.ini");

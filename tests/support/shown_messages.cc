@@ -85,11 +85,13 @@ BOOL CALLBACK findHeaderDialog(HWND window, LPARAM result) {
 struct MessageWatch::State {
   std::atomic<bool> stop{false};
   std::vector<ShownMessage> shown;
-  std::atomic<int> cancelledDialogs{0};
+  HeaderAnswer answer;
+  std::atomic<int> answeredDialogs{0};
   std::thread watcher;
 };
 
-MessageWatch::MessageWatch() : state_(new State) {
+MessageWatch::MessageWatch(HeaderAnswer answer) : state_(new State) {
+  state_->answer = std::move(answer);
   state_->watcher = std::thread([s = state_] {
     while (!s->stop.load()) {
       HWND box = nullptr;
@@ -107,8 +109,9 @@ MessageWatch::MessageWatch() : state_(new State) {
       HWND dialog = nullptr;
       EnumWindows(findHeaderDialog, reinterpret_cast<LPARAM>(&dialog));
       if (dialog != nullptr) {
-        ++s->cancelledDialogs;
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        for (const auto& [id, text] : s->answer.typed) SetDlgItemTextA(dialog, id, text.c_str());
+        ++s->answeredDialogs;
+        PostMessageA(dialog, WM_COMMAND, s->answer.ok ? IDOK : IDCANCEL, 0);
         while (IsWindow(dialog) && !s->stop.load()) Sleep(10);
       }
       Sleep(10);
@@ -129,7 +132,7 @@ MessageWatch::~MessageWatch() {
   delete state_;
 }
 
-int MessageWatch::cancelledDialogs() const { return state_->cancelledDialogs.load(); }
+int MessageWatch::answeredDialogs() const { return state_->answeredDialogs.load(); }
 
 namespace {
 
@@ -152,7 +155,9 @@ struct MessageWatch::State {
   std::vector<ShownMessage> shown;
 };
 
-MessageWatch::MessageWatch() : state_(new State) { ::testing::internal::CaptureStderr(); }
+MessageWatch::MessageWatch(HeaderAnswer) : state_(new State) {
+  ::testing::internal::CaptureStderr();
+}
 
 std::vector<ShownMessage> MessageWatch::finish() {
   if (state_->capturing) {
@@ -168,7 +173,7 @@ MessageWatch::~MessageWatch() {
   delete state_;
 }
 
-int MessageWatch::cancelledDialogs() const { return 0; }
+int MessageWatch::answeredDialogs() const { return 0; }
 
 namespace {
 

@@ -2,12 +2,13 @@
 // Watches the message boxes that the plug-in shows while a test runs and
 // closes each one as OK would. On Windows a helper thread finds every box of
 // this process, reads its text, caption and style, and presses OK; it also
-// cancels every header dialog it finds. On Linux the plug-in prints its
+// answers every header dialog it finds as the test says. On Linux the plug-in prints its
 // messages on standard error, which is captured, and shows no dialog when
 // standard input is not a terminal.
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -27,17 +28,24 @@ struct ExpectedMessage {
   unsigned style = 0;                  // 0 plain, 16 error icon, 64 information icon
 };
 
+// How the operator answers the header dialog (Windows only): the texts typed
+// into controls, by control id, then OK or CANCEL.
+struct HeaderAnswer {
+  std::vector<std::pair<int, std::string>> typed;
+  bool ok = false;
+};
+
 class MessageWatch {
  public:
-  MessageWatch();
+  explicit MessageWatch(HeaderAnswer answer = {});
   ~MessageWatch();
   MessageWatch(const MessageWatch&) = delete;
   MessageWatch& operator=(const MessageWatch&) = delete;
 
   // Stops watching and returns every message shown since the start, in order.
   std::vector<ShownMessage> finish();
-  // How many header dialogs were found and cancelled (Windows only).
-  int cancelledDialogs() const;
+  // How many header dialogs were found and answered (Windows only).
+  int answeredDialogs() const;
 
  private:
   struct State;
