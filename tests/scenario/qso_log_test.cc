@@ -110,5 +110,62 @@ TEST_P(QsoLogging, RemoveAlwaysAnswersOneOnceFiltersPass) {
   EXPECT_EQ(plugin().removeData(q), 1);
 }
 
+
+// What the log holds, seen through the summary the host gets back.
+class QsoLogSummary : public QsoLogging {
+ protected:
+  std::string summary() {
+    int flag = 0;
+    return plugin().getResult(&flag);
+  }
+};
+VELMORA_SCENARIO_SUITE(QsoLogSummary);
+
+TEST_P(QsoLogSummary, SecondContestStartEmptiesTheLogButKeepsTheLastSummary) {
+  startContest("F");
+  ASSERT_EQ(plugin().addData(qso("F5AAA", "F")), 1);
+  int flag = 0;
+  const char* text = plugin().getResult(&flag);
+  const std::string before = text;
+  ASSERT_NE(before.find("Total\t 1\t 6\t 1\t  0\r\n"), std::string::npos) << before;
+  startContest("F");
+  EXPECT_EQ(std::string(text), before);
+  EXPECT_NE(summary().find("Total\t 0\t 0\t 0\t  0\r\n"), std::string::npos);
+}
+
+TEST_P(QsoLogSummary, RemovalTakesOneRecordAndTheBandStaysListed) {
+  startContest("F");
+  host::Qso first = qso("F5AAA", "F");
+  host::Qso second = first;
+  second.time.days += 0.01;
+  ASSERT_EQ(plugin().addData(first), 1);
+  ASSERT_EQ(plugin().addData(second), 1);
+  EXPECT_NE(summary().find("Total\t 2\t"), std::string::npos);
+  EXPECT_EQ(plugin().removeData(second), 1);
+  EXPECT_NE(summary().find("Total\t 1\t"), std::string::npos);
+  EXPECT_EQ(plugin().removeData(first), 1);
+  const std::string text = summary();
+  EXPECT_NE(text.find("40m\t 0\t 0\t 0\t  0\r\nTotal\t 0\t 0\t 0\t  0\r\n"), std::string::npos) << text;
+}
+
+TEST_P(QsoLogSummary, DuplicateIsStoredOnceAndEmptyCallCountsOnlyInTheTotal) {
+  startContest("F");
+  host::Qso q = qso("F5AAA", "F");
+  plugin().addData(q);
+  q.rstSent = "57";
+  plugin().addData(q);
+  plugin().addData(qso("", "F"));
+  const std::string text = summary();
+  EXPECT_NE(text.find("40m\t 1\t 6\t 1\t  0\r\nTotal\t 2\t 6\t 1\t  0\r\n"), std::string::npos) << text;
+}
+
+TEST_P(QsoLogSummary, RefusedForeignStationStillListsItsBand) {
+  startContest("DL");
+  host::Qso q = qso("DL1XX", "DL");
+  q.band = "15m";
+  EXPECT_EQ(plugin().addData(q), 0);
+  EXPECT_NE(summary().find("15m\t 0\t 0\t  0\r\nTotal\t 0\t 0\t  0\r\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace velmora::testing
