@@ -1,10 +1,12 @@
 #include "classify/prefix_list.h"
 
+#include "log/short_text.h"
+
 namespace velmora {
 
 PrefixClass ClassifyPrefix(std::string_view prefix) {
   for (const FrenchPrefix& entry : kFrenchPrefixList) {
-    if (entry.prefix == prefix) return entry.prefixClass;
+    if (sameText(entry.prefix, prefix)) return entry.prefixClass;
   }
   return PrefixClass::Foreign;
 }
