@@ -1,5 +1,8 @@
 #include "platform/file_settings_store.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -34,14 +37,26 @@ std::string FileSettingsStore::read(std::string_view section, std::string_view k
 }
 
 // Rewrites the whole file, creating it when its folder exists; leaves it
-// untouched when the key already holds the value.
+// untouched when the key already holds the value. The claimed score is
+// written after every QSO, so the file is overwritten in place and then cut
+// to its new length: emptying it first would make the file system flush
+// it to disk on every write.
 void FileSettingsStore::write(std::string_view section, std::string_view key,
                               std::string_view value) {
   const std::optional<std::string> bytes = readBytes(fileName_);
   IniDocument doc = IniDocument::parse(bytes.value_or(std::string()));
   if (!doc.set(section, key, value)) return;
-  std::ofstream out(fileName_, std::ios::binary | std::ios::trunc);
-  out << doc.serialize();
+  const std::string text = doc.serialize();
+  const int file = open(fileName_.c_str(), O_WRONLY | O_CREAT, 0644);
+  if (file < 0) return;
+  std::size_t written = 0;
+  while (written < text.size()) {
+    const ssize_t n = ::write(file, text.data() + written, text.size() - written);
+    if (n <= 0) break;
+    written += static_cast<std::size_t>(n);
+  }
+  if (written == text.size()) ftruncate(file, static_cast<off_t>(text.size()));
+  close(file);
 }
 
 }  // namespace velmora
