@@ -1,6 +1,5 @@
 #include "classify/ref_file.h"
 
-#include <algorithm>
 #include <fstream>
 #include <memory>
 
@@ -32,25 +31,47 @@ std::string_view withoutCarriageReturn(std::string_view line) {
   return line;
 }
 
+// The first record for a non-empty `call` among `lines`, whole lines each
+// ended by LF. A record for the call is a line that begins with it, so the
+// search jumps from one occurrence of the call's last character to the next
+// and looks at the line only where the call ends there and begins a line.
+std::optional<std::string_view> firstRecordIn(std::string_view lines, std::string_view call) {
+  const char last = call.back();
+  for (std::size_t at = lines.find(last, call.size() - 1); at != std::string_view::npos;
+       at = lines.find(last, at + 1)) {
+    const std::size_t start = at + 1 - call.size();
+    if ((start != 0 && lines[start - 1] != '\n') || !sameText(lines.substr(start, call.size()), call)) {
+      continue;
+    }
+    const std::size_t end = lines.find('\n', at);
+    const std::string_view line = withoutCarriageReturn(lines.substr(start, end - start));
+    if (isRecordFor(line, call)) return line;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> findDepartment(std::istream& records, std::string_view call) {
+  if (call.empty()) return std::nullopt;  // every record has a call of one character or more
   const std::unique_ptr<char[]> block(new char[kBlockSize]);
   std::string cut;  // the start of a line that runs on into the next block
   do {
     records.read(block.get(), static_cast<std::streamsize>(kBlockSize));
-    const char* next = block.get();
-    const char* const stop = next + records.gcount();
-    // Lines are short: finding their ends in place beats a library call per line.
-    for (const char* end = std::find(next, stop, '\n'); end != stop;
-         next = end + 1, end = std::find(next, stop, '\n')) {
-      std::string_view line(next, static_cast<std::size_t>(end - next));
-      if (!cut.empty()) line = cut.append(line);
-      line = withoutCarriageReturn(line);
+    std::string_view data(block.get(), static_cast<std::size_t>(records.gcount()));
+    if (!cut.empty()) {
+      const std::size_t end = data.find('\n');
+      cut.append(data.substr(0, end));
+      if (end == std::string_view::npos) continue;
+      const std::string_view line = withoutCarriageReturn(cut);
       if (isRecordFor(line, call)) return departmentOf(line);
-      if (!cut.empty()) cut.clear();
+      cut.clear();
+      data.remove_prefix(end + 1);
     }
-    cut.append(next, static_cast<std::size_t>(stop - next));
+    const std::size_t lastEnd = data.rfind('\n');
+    const std::size_t whole = lastEnd == std::string_view::npos ? 0 : lastEnd + 1;
+    if (auto record = firstRecordIn(data.substr(0, whole), call)) return departmentOf(*record);
+    cut.assign(data.substr(whole));
   } while (records);
   // A last line without a line end keeps a CR at its end.
   if (isRecordFor(cut, call)) return departmentOf(cut);

@@ -90,8 +90,8 @@ std::vector<BandTally> tallyBands(const QsoLog& log, const BandList& bands,
   const std::vector<std::size_t> first = firstEntries(bands);
   BandIndex bandIndex(bands);
   LastClass classes;
-  DistinctPerBand departments;
-  DistinctPerBand prefixes;
+  DistinctPerBand departments(bands.size());
+  DistinctPerBand prefixes(bands.size());
   for (const QsoRecord& r : log) {
     if (r.call.empty()) continue;
     const std::optional<std::size_t> band = bandIndex.of(r.band);

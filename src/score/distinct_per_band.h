@@ -1,10 +1,12 @@
 #pragma once
 // Which texts have been seen on which band, for counting distinct
-// multipliers band by band in one pass over the log: an open-addressing hash
-// set of (band index, text) pairs. Texts of up to 8 bytes (departments,
-// prefixes) are kept inside the set, so that a lookup does not reach back
-// into the log; longer texts are kept as views, and what they point to must
-// outlive the set.
+// multipliers band by band in one pass over the log. Each distinct text gets
+// a number from a small open-addressing hash table, and a flag per number
+// and band says whether it was seen there. The summary streams the whole log
+// past this for every request; a log holds few distinct departments and
+// prefixes, so the table stays in the cache. A text of up to 8 bytes is held
+// in its slot, a longer one as a view on the side, and what such a view
+// points to must outlive the set.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,29 +17,30 @@ namespace velmora {
 
 class DistinctPerBand {
  public:
+  // For band indexes below `bandCount`.
+  explicit DistinctPerBand(std::size_t bandCount) : bandCount_(bandCount) {}
+
   // True the first time `text` is offered for `band`, false after that.
-  // Band indexes are told apart below 2^32.
   bool firstSight(std::size_t band, std::string_view text);
 
  private:
-  struct Key {
-    std::uint64_t bytes = 0;  // a short text's bytes; 0 for a longer one
-    std::string_view text;
-    std::uint32_t band = 0;
-    std::uint32_t hash = 0;
-  };
   struct Slot {
-    Key key;
-    bool used = false;
+    std::uint64_t bytes = 0;  // a short text's bytes, or where a long one is in longTexts_
+    std::size_t sizePlusOne = 0;  // 0: the slot is free
+    std::size_t number = 0;       // the text's number, in order of first sight
   };
 
-  static Key keyOf(std::uint32_t band, std::string_view text);
-  static bool sameKey(const Key& a, const Key& b);
+  Slot keyOf(std::string_view text) const;
+  std::uint64_t hashOf(const Slot& slot) const;
+  bool sameText(const Slot& a, const Slot& b) const;
+  Slot& place(const Slot& key);
   void grow();
-  Slot& slotFor(const Key& key);
 
+  std::size_t bandCount_;
   std::vector<Slot> slots_ = std::vector<Slot>(64);
-  std::size_t used_ = 0;
+  std::vector<std::string_view> longTexts_;
+  std::size_t texts_ = 0;
+  std::vector<std::uint8_t> seen_;  // [number * bandCount_ + band]: 1 when seen
 };
 
 }  // namespace velmora

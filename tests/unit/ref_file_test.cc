@@ -111,6 +111,14 @@ TEST(RefFile, RecordsAcrossTheReadingBlocksAreReadWhole) {
   EXPECT_EQ(find(std::string(3 * kBlock, 'x') + "\nF5AB 75", "F5AB"), "75");
 }
 
+// The lookup jumps between occurrences of the call's last character; only
+// a whole record line that begins with the call counts.
+TEST(RefFile, CallInsideOrAtTheStartOfALongerLineIsNoRecord) {
+  EXPECT_EQ(find("XF5AB 75\nAF5AB 1\nF5AB 750\nF5ABB 12\nF5AB 13\n", "F5AB"), "13");
+  EXPECT_EQ(find("F5AB 75F5AB 12\n", "F5AB"), std::nullopt);
+  EXPECT_EQ(find("BBBB\nB BB\n", "B"), "BB");
+}
+
 TEST(RefFile, EmptyFileHoldsNothing) {
   EXPECT_EQ(find("", "F5AB"), std::nullopt);
   EXPECT_EQ(find("", ""), std::nullopt);
