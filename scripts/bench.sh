@@ -8,6 +8,7 @@
 # a form on the terminal, and without a terminal it counts as cancelled.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 
 cmake --preset linux >/dev/null
 cmake --build --preset linux --target velmora_bench >/dev/null
