@@ -1,6 +1,7 @@
 #include "checks/call_check.h"
 
 #include "classify/prefix_list.h"
+#include "log/short_text.h"
 
 namespace velmora {
 namespace {
@@ -24,7 +25,7 @@ CallCheckResult departmentVerdict(const QsoLog& log, std::string_view band,
                                   const std::optional<std::string>& department) {
   if (!department) return CallCheckResult::NoNewMultiplier;
   for (const QsoRecord& r : log) {
-    if (r.band == band && r.department == *department) return CallCheckResult::NoNewMultiplier;
+    if (sameText(r.band, band) && sameText(r.department, *department)) return CallCheckResult::NoNewMultiplier;
   }
   return CallCheckResult::NewDepartment;
 }
@@ -50,9 +51,9 @@ CallCheckAnswer checkCall(const QsoLog& log, bool homeIsFrance, const CallCheckR
 
   // The last earlier QSO with this call (on other bands) gives the suggestion.
   for (const QsoRecord& r : log) {
-    if (r.call != request.call) continue;
+    if (!sameText(r.call, request.call)) continue;
     suggestion = r.exchangeReceived;
-    if (r.band == request.band) {
+    if (sameText(r.band, request.band)) {
       answer.result = CallCheckResult::Duplicate;
       return answer;
     }
@@ -61,10 +62,10 @@ CallCheckAnswer checkCall(const QsoLog& log, bool homeIsFrance, const CallCheckR
   answer.result = CallCheckResult::NewDxcc;
   if (homeIsFrance) {
     for (const QsoRecord& r : log) {
-      if (r.band != request.band) continue;
+      if (!sameText(r.band, request.band)) continue;
       // Without a prefix nothing can be compared: new at once, no suggestion.
       if (prefix.empty()) return answer;
-      if (r.dxccPrefix == prefix) {
+      if (sameText(r.dxccPrefix, prefix)) {
         answer.result = CallCheckResult::NoNewMultiplier;
         break;
       }

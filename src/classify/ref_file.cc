@@ -1,6 +1,9 @@
 #include "classify/ref_file.h"
 
 #include <fstream>
+#include <memory>
+
+#include "log/short_text.h"
 
 namespace velmora {
 namespace {
@@ -9,26 +12,69 @@ constexpr std::size_t kDepartmentLength = 2;
 // The shortest record: a one-character call, the separator, the department.
 constexpr std::size_t kShortestRecord = 1 + 1 + kDepartmentLength;
 
-// Reads one line without its line end. A CR counts as part of the line end
-// only directly before the LF.
-bool readLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  const bool endedByLineFeed = !in.eof();
-  if (endedByLineFeed && !line.empty() && line.back() == '\r') line.pop_back();
-  return true;
+// The file is read in blocks of this size and split into lines in memory.
+constexpr std::size_t kBlockSize = 64 * 1024;
+
+// Whether `line` (without its line end) is a record for `call`.
+bool isRecordFor(std::string_view line, std::string_view call) {
+  return line.size() >= kShortestRecord && line.size() - kDepartmentLength - 1 == call.size() &&
+         sameText(line.substr(0, call.size()), call);
+}
+
+std::string departmentOf(std::string_view record) {
+  return std::string(record.substr(record.size() - kDepartmentLength));
+}
+
+// A line ended by LF loses a CR directly before the LF.
+std::string_view withoutCarriageReturn(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+// The first record for a non-empty `call` among `lines`, whole lines each
+// ended by LF. A record for the call is a line that begins with it, so the
+// search jumps from one occurrence of the call's last character to the next
+// and looks at the line only where the call ends there and begins a line.
+std::optional<std::string_view> firstRecordIn(std::string_view lines, std::string_view call) {
+  const char last = call.back();
+  for (std::size_t at = lines.find(last, call.size() - 1); at != std::string_view::npos;
+       at = lines.find(last, at + 1)) {
+    const std::size_t start = at + 1 - call.size();
+    if ((start != 0 && lines[start - 1] != '\n') || !sameText(lines.substr(start, call.size()), call)) {
+      continue;
+    }
+    const std::size_t end = lines.find('\n', at);
+    const std::string_view line = withoutCarriageReturn(lines.substr(start, end - start));
+    if (isRecordFor(line, call)) return line;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<std::string> findDepartment(std::istream& records, std::string_view call) {
-  std::string line;
-  while (readLine(records, line)) {
-    if (line.size() < kShortestRecord) continue;
-    const std::size_t callLength = line.size() - kDepartmentLength - 1;
-    if (std::string_view(line).substr(0, callLength) == call) {
-      return line.substr(line.size() - kDepartmentLength);
+  if (call.empty()) return std::nullopt;  // every record has a call of one character or more
+  const std::unique_ptr<char[]> block(new char[kBlockSize]);
+  std::string cut;  // the start of a line that runs on into the next block
+  do {
+    records.read(block.get(), static_cast<std::streamsize>(kBlockSize));
+    std::string_view data(block.get(), static_cast<std::size_t>(records.gcount()));
+    if (!cut.empty()) {
+      const std::size_t end = data.find('\n');
+      cut.append(data.substr(0, end));
+      if (end == std::string_view::npos) continue;
+      const std::string_view line = withoutCarriageReturn(cut);
+      if (isRecordFor(line, call)) return departmentOf(line);
+      cut.clear();
+      data.remove_prefix(end + 1);
     }
-  }
+    const std::size_t lastEnd = data.rfind('\n');
+    const std::size_t whole = lastEnd == std::string_view::npos ? 0 : lastEnd + 1;
+    if (auto record = firstRecordIn(data.substr(0, whole), call)) return departmentOf(*record);
+    cut.assign(data.substr(whole));
+  } while (records);
+  // A last line without a line end keeps a CR at its end.
+  if (isRecordFor(cut, call)) return departmentOf(cut);
   return std::nullopt;
 }
 

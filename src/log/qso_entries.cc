@@ -52,12 +52,15 @@ std::string departmentFromExchange(std::string_view exchangeReceived) {
   return department;
 }
 
+// The log is scanned for a duplicate on every add, so the fields that tell
+// most records apart at the least cost come first: frequency and time, then
+// call and band; the rest only for a record that matches them all.
 bool isDuplicate(const QsoRecord& a, const QsoRecord& b) {
-  return a.call == b.call && a.dxccPrefix == b.dxccPrefix && a.areaTag == b.areaTag &&
-         a.band == b.band && a.mode == b.mode && a.exchangeReceived == b.exchangeReceived &&
-         a.exchangeSent == b.exchangeSent && a.spare == b.spare &&
-         a.department == b.department && a.frequencyKhz == b.frequencyKhz &&
-         a.qsoTime.status == b.qsoTime.status && a.qsoTime.days == b.qsoTime.days;
+  return a.frequencyKhz == b.frequencyKhz && a.qsoTime.days == b.qsoTime.days &&
+         a.qsoTime.status == b.qsoTime.status && a.call == b.call && a.band == b.band &&
+         a.dxccPrefix == b.dxccPrefix && a.areaTag == b.areaTag && a.mode == b.mode &&
+         a.exchangeReceived == b.exchangeReceived && a.exchangeSent == b.exchangeSent &&
+         a.spare == b.spare && a.department == b.department;
 }
 
 bool addQso(QsoLog& log, BandList& bands, bool homeIsFrance, const QsoReport& report) {

@@ -1,6 +1,7 @@
 #include "score/band_order.h"
 
 #include <cstddef>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -17,11 +18,19 @@ std::string bandKey(std::string_view name) {
 }
 
 void orderBands(BandList& bands) {
+  // Every summary request orders the list: each key is made once, and moves
+  // along with its band.
+  std::vector<std::string> keys;
+  keys.reserve(bands.size());
+  for (const std::string& band : bands) keys.push_back(bandKey(band));
   const std::size_t count = bands.size();
   for (std::size_t i = 0; i + 1 < count; ++i) {
     for (std::size_t j = i + 1; j < count; ++j) {
       // std::string compares bytes as unsigned characters, a prefix first.
-      if (bandKey(bands[i]) < bandKey(bands[j])) bands.swapElements(i, j);
+      if (keys[i] < keys[j]) {
+        bands.swapElements(i, j);
+        keys[i].swap(keys[j]);
+      }
     }
   }
 }

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <initializer_list>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "classify/prefix_list.h"
+#include "log/short_text.h"
+#include "score/distinct_per_band.h"
 
 namespace velmora {
 namespace {
@@ -16,12 +19,39 @@ constexpr std::string_view kScoreHomeFrance = "Score  = ";
 constexpr std::string_view kScoreAbroad = "Score = ";
 constexpr std::string_view kScoreTrailer = "\tVelmorat 2011";
 
-// Appends the text once; true when it was not in `seen` before.
-bool firstSight(std::vector<std::string>& seen, const std::string& text) {
-  if (std::find(seen.begin(), seen.end(), text) != seen.end()) return false;
-  seen.push_back(text);
-  return true;
+// Where each band name of the list is tallied: at the first entry of that
+// name, so that a name listed twice gets the same figures twice.
+std::vector<std::size_t> firstEntries(const BandList& bands) {
+  std::vector<std::size_t> first(bands.size());
+  for (std::size_t i = 0; i < bands.size(); ++i) {
+    first[i] = i;
+    for (std::size_t j = 0; j < i; ++j) {
+      if (sameText(bands[j], bands[i])) {
+        first[i] = j;
+        break;
+      }
+    }
+  }
+  return first;
 }
+
+// The index in `bands` of a record's band, looked up from the last band
+// found, since consecutive records are mostly on one band.
+class BandIndex {
+ public:
+  explicit BandIndex(const BandList& bands) : bands_(bands) {}
+  std::optional<std::size_t> of(const std::string& band) {
+    if (last_ && sameText(bands_[*last_], band)) return last_;
+    for (std::size_t i = 0; i < bands_.size(); ++i) {
+      if (sameText(bands_[i], band)) return last_ = i;
+    }
+    return std::nullopt;
+  }
+
+ private:
+  const BandList& bands_;
+  std::optional<std::size_t> last_;
+};
 
 // "label\t v1\t v2...\t  vN\r\n": the last column has two blanks, the others one.
 void appendRow(std::string& out, std::string_view label, std::initializer_list<std::int64_t> values) {
@@ -34,30 +64,63 @@ void appendRow(std::string& out, std::string_view label, std::initializer_list<s
   out += "\r\n";
 }
 
+// The class of a record's prefix, kept for the next record: most stations
+// worked are metropolitan, so consecutive records often share the prefix.
+class LastClass {
+ public:
+  PrefixClass of(const std::string& prefix) {
+    if (!last_ || !sameText(*last_, prefix)) {
+      last_ = prefix;
+      class_ = ClassifyPrefix(prefix);
+    }
+    return class_;
+  }
+
+ private:
+  std::optional<std::string_view> last_;
+  PrefixClass class_ = PrefixClass::Foreign;
+};
+
 }  // namespace
 
-BandTally tallyBand(const QsoLog& log, std::string_view band, const ContestState& state) {
+std::vector<BandTally> tallyBands(const QsoLog& log, const BandList& bands,
+                                  const ContestState& state) {
   const bool homeIsFrance = state.homeIsFrance != 0;
-  BandTally tally;
-  std::vector<std::string> departments;
-  std::vector<std::string> prefixes;
+  std::vector<BandTally> tallies(bands.size());
+  const std::vector<std::size_t> first = firstEntries(bands);
+  BandIndex bandIndex(bands);
+  LastClass classes;
+  DistinctPerBand departments(bands.size());
+  DistinctPerBand prefixes(bands.size());
   for (const QsoRecord& r : log) {
-    if (r.band != band || r.call.empty()) continue;
+    if (r.call.empty()) continue;
+    const std::optional<std::size_t> band = bandIndex.of(r.band);
+    if (!band) continue;
+    BandTally& tally = tallies[*band];
     ++tally.qsos;
-    const PrefixClass cls = homeIsFrance ? ClassifyPrefix(r.dxccPrefix) : PrefixClass::Foreign;
+    const PrefixClass cls = homeIsFrance ? classes.of(r.dxccPrefix) : PrefixClass::Foreign;
     if (cls == PrefixClass::Metropolitan) {
       ++tally.metropolitan;
     } else if (cls == PrefixClass::Overseas) {
       ++tally.overseas;
-    } else if (r.areaTag == state.myAreaTag) {
+    } else if (sameText(r.areaTag, state.myAreaTag)) {
       ++tally.sameArea;
     } else {
       ++tally.otherArea;
     }
-    if (!r.department.empty() && firstSight(departments, r.department)) ++tally.departments;
-    if (homeIsFrance && cls == PrefixClass::Foreign && firstSight(prefixes, r.dxccPrefix)) ++tally.dxcc;
+    if (!r.department.empty() && departments.firstSight(*band, r.department)) ++tally.departments;
+    if (homeIsFrance && cls == PrefixClass::Foreign && prefixes.firstSight(*band, r.dxccPrefix)) {
+      ++tally.dxcc;
+    }
   }
-  return tally;
+  for (std::size_t i = 0; i < bands.size(); ++i) tallies[i] = tallies[first[i]];
+  return tallies;
+}
+
+BandTally tallyBand(const QsoLog& log, std::string_view band, const ContestState& state) {
+  BandList one;
+  one.append(std::string(band));
+  return tallyBands(log, one, state).front();
 }
 
 std::int64_t bandPoints(const BandTally& tally) {
@@ -80,8 +143,10 @@ Summary summarize(const QsoLog& log, const BandList& bands, const ContestState& 
   std::int64_t totalPoints = 0;
   std::int64_t totalDepartments = 0;
   std::int64_t totalDxcc = 0;
-  for (const std::string& band : bands) {
-    const BandTally tally = tallyBand(log, band, state);
+  const std::vector<BandTally> tallies = tallyBands(log, bands, state);
+  for (std::size_t i = 0; i < bands.size(); ++i) {
+    const std::string& band = bands[i];
+    const BandTally& tally = tallies[i];
     const std::int64_t points = bandPoints(tally);
     if (homeIsFrance) {
       appendRow(out, band, {tally.qsos, points, tally.departments, tally.dxcc});

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "log/qso_record.h"
 #include "plugin/contest_state.h"
@@ -25,6 +26,12 @@ struct BandTally {
   int dxcc = 0;         // distinct foreign prefixes (operator in France only)
 };
 
+// The tally of every entry of `bands`, in list order, from one pass over the
+// log. Records on bands not in the list are not counted.
+std::vector<BandTally> tallyBands(const QsoLog& log, const BandList& bands,
+                                  const ContestState& state);
+
+// The tally of one band.
 BandTally tallyBand(const QsoLog& log, std::string_view band, const ContestState& state);
 
 // 6 per metropolitan, 15 per overseas, 3 per other-area and 1 per same-area QSO.

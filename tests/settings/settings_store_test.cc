@@ -38,6 +38,15 @@ TEST_F(SettingsFile, WriteCreatesFileWithCrlfAndKeyEqualsValue) {
   EXPECT_EQ(store.read("Settings", "Claimed", ""), "222");
 }
 
+// Regression: the file is rewritten in place, so a shorter text must cut off
+// what is left of the longer one.
+TEST_F(SettingsFile, ShorterValueLeavesNothingOfTheLongerOne) {
+  makePluginsFolder();
+  store.write("Settings", "Claimed", "123456789");
+  store.write("Settings", "Claimed", "7");
+  EXPECT_EQ(bytes(), "[Settings]\r\nClaimed=7\r\n");
+}
+
 TEST_F(SettingsFile, WriteIntoMissingFolderCreatesNothing) {
   store.write("Settings", "Claimed", "222");
   EXPECT_FALSE(folder.exists("Plugins"));

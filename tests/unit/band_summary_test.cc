@@ -100,6 +100,49 @@ TEST(BandSummary, SameDepartmentOnTwoBandsCountsOnEach) {
   EXPECT_EQ(s.score, 36);
 }
 
+bool sameTally(const BandTally& a, const BandTally& b) {
+  return a.qsos == b.qsos && a.metropolitan == b.metropolitan && a.overseas == b.overseas &&
+         a.sameArea == b.sameArea && a.otherArea == b.otherArea &&
+         a.departments == b.departments && a.dxcc == b.dxcc;
+}
+
+// All bands are tallied in one pass; each band must come out as if tallied
+// on its own, whatever the order of the records and of the list.
+TEST(BandSummary, OnePassOverAllBandsAgreesWithEachBandOnItsOwn) {
+  QsoLog log;
+  const char* bands[] = {"40m", "20m", "160m", "2m"};
+  const char* prefixes[] = {"F", "DL", "FM", "TK", "K", "", "JA", "F"};
+  for (int i = 0; i < 400; ++i) {
+    const std::string department = prefixes[i % 8][0] == 'F' || prefixes[i % 8][0] == 'T'
+                                       ? std::to_string(10 + i % 13)
+                                       : "";
+    log.append(record(i % 17 == 0 ? "" : "C" + std::to_string(i), prefixes[i % 8],
+                      i % 3 == 0 ? "NA" : "EU", bands[(i / 7 + i % 3) % 4], department));
+  }
+  const BandList list = bandList({"2m", "40m", "10m", "20m", "160m"});
+  for (bool homeIsFrance : {true, false}) {
+    const std::vector<BandTally> all = tallyBands(log, list, operatorState(homeIsFrance));
+    ASSERT_EQ(all.size(), list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      EXPECT_TRUE(sameTally(all[i], tallyBand(log, list[i], operatorState(homeIsFrance))))
+          << list[i] << (homeIsFrance ? " in France" : " abroad");
+    }
+  }
+}
+
+TEST(BandSummary, BandListedTwiceGetsItsFiguresTwice) {
+  QsoLog log;
+  log.append(record("F5AAA", "F", "EU", "40m", "75"));
+  log.append(record("DL1XX", "DL", "EU", "40m", ""));
+  const std::vector<BandTally> all =
+      tallyBands(log, bandList({"40m", "20m", "40m"}), operatorState(true));
+  EXPECT_TRUE(sameTally(all[0], all[2]));
+  EXPECT_EQ(all[2].qsos, 2);
+  EXPECT_EQ(all[2].departments, 1);
+  EXPECT_EQ(all[2].dxcc, 1);
+  EXPECT_EQ(all[1].qsos, 0);
+}
+
 // One row per rule of the tally: class, area, department and prefix lists.
 struct TallyCase {
   const char* label;

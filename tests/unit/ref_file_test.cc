@@ -84,6 +84,41 @@ TEST(RefFile, CarriageReturnCountsAsLineEndOnlyBeforeLineFeed) {
   EXPECT_EQ(find("F5AB 75\r", "F5AB "), "5\r");
 }
 
+// Filler records of another call, then blank lines, to exactly `length` bytes.
+std::string filledTo(std::size_t length) {
+  const std::string filler = "XX 00\n";
+  std::string text;
+  while (text.size() + filler.size() <= length) text += filler;
+  return text.append(length - text.size(), '\n');
+}
+
+// The file is read in blocks of 64 KiB; a record may straddle two of them,
+// even with its CR at the end of one block and its LF at the start of the next.
+TEST(RefFile, RecordsAcrossTheReadingBlocksAreReadWhole) {
+  constexpr std::size_t kBlock = 64 * 1024;
+  struct Case {
+    std::string record;
+    std::string call;
+    std::size_t bytesInFirstBlock;
+  };
+  for (const Case& c : {Case{"F5AB 75\r\n", "F5AB", 8}, Case{"F6ABC 13\n", "F6ABC", 8},
+                        Case{"F5A 75\r\n", "F5A", 3}, Case{"F4ABC/P 2A\n", "F4ABC/P", 1}}) {
+    SCOPED_TRACE(c.record);
+    const std::string file = filledTo(kBlock - c.bytesInFirstBlock) + c.record + "F9ZZ 01\n";
+    EXPECT_EQ(find(file, c.call), c.record.substr(c.call.size() + 1, 2));
+  }
+  EXPECT_EQ(find(filledTo(kBlock - 4) + "F5AB 75\r", "F5AB "), "5\r");
+  EXPECT_EQ(find(std::string(3 * kBlock, 'x') + "\nF5AB 75", "F5AB"), "75");
+}
+
+// The lookup jumps between occurrences of the call's last character; only
+// a whole record line that begins with the call counts.
+TEST(RefFile, CallInsideOrAtTheStartOfALongerLineIsNoRecord) {
+  EXPECT_EQ(find("XF5AB 75\nAF5AB 1\nF5AB 750\nF5ABB 12\nF5AB 13\n", "F5AB"), "13");
+  EXPECT_EQ(find("F5AB 75F5AB 12\n", "F5AB"), std::nullopt);
+  EXPECT_EQ(find("BBBB\nB BB\n", "B"), "BB");
+}
+
 TEST(RefFile, EmptyFileHoldsNothing) {
   EXPECT_EQ(find("", "F5AB"), std::nullopt);
   EXPECT_EQ(find("", ""), std::nullopt);

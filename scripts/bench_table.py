@@ -1,0 +1,55 @@
+#!/usr/bin/env python3
+"""Prints the benchmark results of one run (Google Benchmark's JSON) as a
+Markdown table: each entry's time, and its ratio to the baseline of the same
+run that it is held against, with the target it must meet."""
+
+import json
+import re
+import sys
+
+
+def baseline_and_target(name):
+    """The baseline a benchmark is compared with and the largest ratio allowed."""
+    if name == "CheckCall":
+        return "ReadReferenceLines", 2.5
+    match = re.fullmatch(r"GetResult/(qsos:\d+/bands:\d+)", name)
+    if match:
+        return "LogPass/" + match.group(1), 3.0
+    return None, None
+
+
+def shown(ns):
+    for unit, scale in (("s", 1e9), ("ms", 1e6), ("µs", 1e3)):
+        if ns >= scale:
+            return f"{ns / scale:.3g} {unit}"
+    return f"{ns:.3g} ns"
+
+
+def main(path):
+    with open(path) as f:
+        run = json.load(f)
+    scale = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}
+    rows = [b for b in run["benchmarks"] if b.get("run_type", "iteration") == "iteration"]
+    cpu = {b["name"]: b["cpu_time"] * scale[b["time_unit"]] for b in rows}
+    ctx = run["context"]
+    print(f"{ctx['date']}, {ctx['num_cpus']} CPUs at {ctx['mhz_per_cpu']} MHz, "
+          f"load average {', '.join(f'{x:.2f}' for x in ctx.get('load_avg', []))}\n")
+    print("| Benchmark | Wall time | CPU time | Baseline (CPU) | Ratio | Target |")
+    print("|---|---:|---:|---|---:|---|")
+    for b in rows:
+        name = b["name"]
+        wall = b["real_time"] * scale[b["time_unit"]]
+        base, target = baseline_and_target(name)
+        ratio = verdict = ""
+        if base in cpu:
+            r = cpu[name] / cpu[base]
+            ratio = f"{r:.2f}"
+            verdict = f"≤ {target} {'met' if r <= target else 'missed'}"
+        elif name == "Contest/qsos:10000/pattern:2":
+            verdict = f"< 2 s {'met' if wall < 2e9 else 'missed'}"
+        error = " (error: " + b["error_message"] + ")" if b.get("error_occurred") else ""
+        print(f"| {name}{error} | {shown(wall)} | {shown(cpu[name])} | {base or ''} | {ratio} | {verdict} |")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
