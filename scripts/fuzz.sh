@@ -7,6 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
+# libFuzzer reads 0 as "no limit".
+case "$seconds" in
+  ''|*[!0-9]*|0) echo "usage: scripts/fuzz.sh [SECONDS], SECONDS at least 1" >&2; exit 2 ;;
+esac
 root="$PWD"
 
 cmake --preset fuzz >/dev/null

@@ -66,7 +66,7 @@ class FileFaults : public PluginScenario {
     return text.find(line + "\r\n") != std::string::npos;
   }
 };
-VELMORA_SCENARIO_SUITE(FileFaults);
+VELMORA_SCENARIO_SUITE_PLAIN_NAMES(FileFaults);
 
 TEST_P(FileFaults, MissingPluginsFolderStillScoresChecksAndExports) {
   startExporting();
@@ -100,6 +100,26 @@ TEST_P(FileFaults, ReferenceFileThatIsAFolderHoldsNoRecord) {
   folder().writeFile("Plugins/ref.txt", "F5AB 75\n");
   EXPECT_EQ(check("F5AB", "F"), kNewDepartment);  // the same check once the file is back
 }
+
+#if defined(_WIN32)
+TEST_P(FileFaults, ReferenceFileLockedByAnotherProgramHoldsNoRecord) {
+  folder().writeFile("Plugins/ref.txt", "F5AB 75\n");
+  HANDLE held = CreateFileA("Plugins/ref.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(check("F5AB", "F"), kNoNewMultiplier);
+  CloseHandle(held);
+  EXPECT_EQ(check("F5AB", "F"), kNewDepartment);
+}
+#else
+// Root reads any file, so the check runs in a child with an ordinary user's ids.
+TEST_P(FileFaults, UnreadableReferenceFileHoldsNoRecord) {
+  folder().writeFile("Plugins/ref.txt", "F5AB 75\n");
+  fs::permissions(folder().path() / "Plugins" / "ref.txt", fs::perms::none);
+  EXPECT_TRUE(inUnprivilegedChild([this] { return check("F5AB", "F") == kNoNewMultiplier; }));
+  fs::permissions(folder().path() / "Plugins" / "ref.txt", fs::perms::owner_read);
+  EXPECT_EQ(check("F5AB", "F"), kNewDepartment);  // readable again: found again
+}
+#endif
 
 TEST_P(FileFaults, ExtraHeaderFileThatIsAFolderIsLeftOut) {
   fs::create_directory(folder().path() / "cabrillo.ini");

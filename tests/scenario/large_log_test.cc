@@ -30,7 +30,7 @@ host::Qso numbered(int n) {
 }
 
 class LargeLog : public PluginScenario {};
-VELMORA_SCENARIO_SUITE(LargeLog);
+VELMORA_SCENARIO_SUITE_PLAIN_NAMES(LargeLog);
 
 TEST_P(LargeLog, EveryDistinctQsoIsKeptAndCountedOnce) {
   const int size = logSize();

@@ -126,6 +126,12 @@ TEST_F(SettingsFile, ReadOnlyFileIsLeftAsItIs) {
   };
 #if defined(_WIN32)
   ASSERT_TRUE(SetFileAttributesA(kFile, FILE_ATTRIBUTE_READONLY));
+  HANDLE probe = CreateFileA(kFile, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (probe != INVALID_HANDLE_VALUE) {  // Wine run by root, which ignores the bit
+    CloseHandle(probe);
+    SetFileAttributesA(kFile, FILE_ATTRIBUTE_NORMAL);
+    GTEST_SKIP() << "this system lets a read-only file be opened for writing";
+  }
   EXPECT_TRUE(writeThenRead());
   SetFileAttributesA(kFile, FILE_ATTRIBUTE_NORMAL);
 #else
