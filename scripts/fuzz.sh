@@ -17,6 +17,11 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
 mkdir -p build/fuzz/corpus build/fuzz/findings
+# The targets' scratch folders (made under the temporary directory) go here
+# and are cleared on every run.
+export TMPDIR="$root/build/fuzz/tmp"
+rm -rf "$TMPDIR"
+mkdir -p "$TMPDIR"
 for target in entry_sequence_fuzzer ref_file_fuzzer settings_file_fuzzer \
               adif_reader_fuzzer cabrillo_reader_fuzzer; do
   corpus="$root/build/fuzz/corpus/$target"
