@@ -77,6 +77,22 @@ TEST_P(LongStrings, LogScoresChecksAndDeletesAsForShortTexts) {
   EXPECT_NE(summary().find("Total\t 0\t 0\t 0\t  0\r\n"), std::string::npos);
 }
 
+TEST_P(LongStrings, LongForeignPrefixIsOneMultiplierPerBand) {
+  start("F6BBB", 0);
+  host::Qso qso;
+  qso.call = "DL1XX";
+  qso.dxccPrefix = std::string(100'000, 'D');
+  EXPECT_EQ(plugin().addData(qso), 1);
+  EXPECT_NE(summary().find("40m\t 1\t 3\t 0\t  1\r\n"), std::string::npos);
+
+  host::CallCheck check;
+  check.call = "DL2YY";
+  check.dxccPrefix = qso.dxccPrefix;
+  EXPECT_EQ(plugin().checkCall(check, nullptr, nullptr), 1);  // prefix worked on this band
+  check.band = check.bandFilter = "20m";
+  EXPECT_EQ(plugin().checkCall(check, nullptr, nullptr), 2);  // new on another band
+}
+
 // An own call too long for a file name (300 characters: more than Windows'
 // 260 and Linux's 255): the operator is told the log was not produced, and
 // the next request says so again.
