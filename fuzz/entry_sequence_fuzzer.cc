@@ -1,14 +1,24 @@
 // Drives the exported entries with random sequences of calls and random
-// strings, and checks what must hold whatever the input:
-// - the summary's Total QSO figure follows the log: a refused QSO leaves it,
-//   an accepted one grows it by at most one, the same QSO offered again never
-//   grows it, a deletion lowers it by at most one, a contest start empties it;
-// - every number on a band line and on the Total line is non-negative.
+// strings, keeps its own account of the log, and checks after every call
+// what must hold whatever the input:
+// - AddData0 answers 1 exactly for a QSO that counts, RemoveData0 exactly
+//   for one that passes the mode and exchange filters;
+// - the summary's Total QSO figure is the number of records kept: an
+//   accepted QSO adds one unless an equal one is kept, the same QSO offered
+//   again never grows the log (a day count that is not a number equals
+//   nothing, so such a QSO is kept again, as the duplicate rule says), a
+//   deletion removes at most one record, a contest start empties the log;
+// - there is one band line per band seen, the band lines' QSOs add up to
+//   the records with a call, and no number on any line is negative;
+// - a call check answers 0 to 4 and writes no further than the longest
+//   exchange received of a record kept (the buffers are exactly that large, so the
+//   address sanitizer sees any byte written past them).
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -16,12 +26,19 @@
 
 #include <unistd.h>
 
+#include "classify/prefix_list.h"
+#include "fuzz_require.h"
+#include "log/ole_date_time.h"
 #include "plugin/exports.h"
 
 namespace {
 
+using velmora::fuzz::require;
+
 struct Summary {
-  long totalQsos = -1;
+  long totalQsos = 0;
+  long bandQsos = 0;
+  std::size_t bandLines = 0;
   bool numbersNonNegative = true;
 };
 
@@ -35,32 +52,32 @@ std::vector<std::string> split(const std::string& text, const std::string& separ
   return parts;
 }
 
+// Two header lines, one line per band, the Total line, the score line.
 // Band names never hold tab, CR or LF here, so lines and columns split cleanly.
 Summary summary() {
   int flag = 0;
   const std::vector<std::string> lines = split(GetResult0(&flag), "\r\n");
+  require(lines.size() >= 4, "the summary has its header, Total and score lines");
   Summary s;
-  for (std::size_t i = 2; i + 1 < lines.size(); ++i) {
+  const std::size_t totalLine = lines.size() - 2;
+  s.bandLines = totalLine - 2;
+  for (std::size_t i = 2; i <= totalLine; ++i) {
     const std::vector<std::string> columns = split(lines[i], "\t");
     for (std::size_t c = 1; c < columns.size(); ++c) {
       const long value = std::strtol(columns[c].c_str(), nullptr, 10);
       if (value < 0) s.numbersNonNegative = false;
-      if (columns[0] == "Total" && c == 1) s.totalQsos = value;
+      if (c == 1) (i == totalLine ? s.totalQsos : s.bandQsos) += value;
     }
   }
   return s;
 }
 
-void require(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-  }
-}
+// What the plug-in receives of a text: the bytes up to the first zero.
+std::string hostText(const std::string& bytes) { return bytes.c_str(); }
 
 std::string pick(FuzzedDataProvider& in, const std::vector<std::string>& pool) {
   if (in.ConsumeBool()) return in.PickValueInArray<std::string>({pool[0], pool[1], pool[2], pool[3]});
-  return in.ConsumeRandomLengthString(24);
+  return hostText(in.ConsumeRandomLengthString(24));
 }
 
 std::string bandName(FuzzedDataProvider& in) {
@@ -71,23 +88,105 @@ std::string bandName(FuzzedDataProvider& in) {
   return band;
 }
 
-struct QsoArgs {
-  std::string call, mode, rstSent, rstReceived, exchangeSent, exchangeReceived, prefix, area, band;
-  unsigned frequency;
-  HostDateTime* time;
+// The host's date-time as it lies in memory: 8 bytes of days, 4 of status.
+struct HostTime {
+  double days;
+  std::int32_t status;
 };
 
-int offer(int (*entry)(const char*, const char*, HostDateTime*, HostDateTime*, HostDateTime*,
-                       HostDateTime*, unsigned, unsigned, const char*, const char*, const char*,
-                       const char*, const char*, const char*, const char*, const char*,
-                       const char*, const char*, const char*, const char*, const char*,
-                       const char*, const char*, int, int, int, double, double, const char*,
-                       const char*, const char*, const char*, const char*),
-          const QsoArgs& q) {
-  return entry("", q.call.c_str(), nullptr, q.time, nullptr, nullptr, 0, q.frequency,
+struct Qso {
+  std::string call, mode, rstSent, rstReceived, exchangeSent, exchangeReceived, prefix, area, band;
+  unsigned frequencyHz = 0;
+  bool nullTime = false;
+  HostTime time{};
+
+  // The stored time: a null pointer gives an invalid zero value.
+  velmora::OleDateTime stored() const {
+    if (nullTime) return velmora::OleDateTime{0.0, velmora::kOleDateTimeInvalid};
+    return velmora::OleDateTime{time.days, time.status};
+  }
+  bool passesFilters() const {
+    return (mode == "SSB" || mode == "CW") && !exchangeReceived.empty() && !exchangeSent.empty();
+  }
+  // The duplicate rule: every stored field but the reports, days compared as numbers.
+  bool sameRecord(const Qso& o) const {
+    return call == o.call && prefix == o.prefix && area == o.area && band == o.band &&
+           mode == o.mode && exchangeReceived == o.exchangeReceived &&
+           exchangeSent == o.exchangeSent && frequencyHz / 1000 == o.frequencyHz / 1000 &&
+           stored().status == o.stored().status && stored().days == o.stored().days;
+  }
+};
+
+Qso randomQso(FuzzedDataProvider& in) {
+  Qso q{pick(in, {"F5AB", "DL1XX", "F6ABC", ""}), pick(in, {"SSB", "CW", "ssb", "FT8"}),
+        pick(in, {"59", "599", "", "57"}),        pick(in, {"59", "599", "", "57"}),
+        pick(in, {"001", "75", " ", ""}),         pick(in, {"75", "2a", " 971 ", ""}),
+        pick(in, {"F", "DL", "FG", ""}),          pick(in, {"EU", "NA", "eu", ""}),
+        bandName(in)};
+  q.frequencyHz = in.ConsumeIntegral<unsigned>();
+  q.nullTime = in.ConsumeBool();
+  // Any 8 bytes make a day count, not-a-number ones included.
+  const std::uint64_t bits = in.ConsumeIntegral<std::uint64_t>();
+  std::memcpy(&q.time.days, &bits, sizeof bits);
+  q.time.status = in.ConsumeIntegralInRange<std::int32_t>(-1, 3);
+  return q;
+}
+
+using QsoEntry = int (*)(const char*, const char*, HostDateTime*, HostDateTime*, HostDateTime*,
+                         HostDateTime*, unsigned, unsigned, const char*, const char*, const char*,
+                         const char*, const char*, const char*, const char*, const char*,
+                         const char*, const char*, const char*, const char*, const char*,
+                         const char*, const char*, int, int, int, double, double, const char*,
+                         const char*, const char*, const char*, const char*);
+
+int offer(QsoEntry entry, Qso& q) {
+  auto* time = q.nullTime ? nullptr : reinterpret_cast<HostDateTime*>(&q.time);
+  return entry("", q.call.c_str(), nullptr, time, nullptr, nullptr, 0, q.frequencyHz,
                q.mode.c_str(), q.rstSent.c_str(), q.rstReceived.c_str(), q.exchangeSent.c_str(),
                q.exchangeReceived.c_str(), "", "", "", "", "", "", "", "", "", q.prefix.c_str(), 0,
                0, 0, 0.0, 0.0, "", q.area.c_str(), "", q.band.c_str(), "");
+}
+
+// The fuzzer's own account of one contest.
+struct Contest {
+  bool homeIsFrance = true;
+  std::vector<Qso> kept;
+  std::vector<std::string> bands;
+  std::size_t longestExchange = 0;
+
+  // AddData0's answer, with the log and band list updated.
+  int add(const Qso& q) {
+    if (!q.passesFilters()) return 0;
+    if (std::find(bands.begin(), bands.end(), q.band) == bands.end()) bands.push_back(q.band);
+    if (!homeIsFrance && !velmora::isFrenchPrefix(q.prefix)) return 0;
+    for (const Qso& k : kept) {
+      if (k.sameRecord(q)) return 1;
+    }
+    kept.push_back(q);
+    longestExchange = std::max(longestExchange, q.exchangeReceived.size());
+    return 1;
+  }
+  int remove(const Qso& q) {
+    if (!q.passesFilters()) return 0;
+    for (auto it = kept.begin(); it != kept.end(); ++it) {
+      if (it->call == q.call && it->mode == q.mode && it->band == q.band) {
+        kept.erase(it);
+        break;
+      }
+    }
+    return 1;
+  }
+  long withCall() const {
+    return static_cast<long>(std::count_if(kept.begin(), kept.end(), [](const Qso& q) { return !q.call.empty(); }));
+  }
+};
+
+void checkSummary(const Contest& contest) {
+  const Summary s = summary();
+  require(s.totalQsos == static_cast<long>(contest.kept.size()), "the Total line counts the records kept");
+  require(s.bandLines == contest.bands.size(), "one band line per band seen");
+  require(s.bandQsos == contest.withCall(), "the band lines count the records with a call");
+  require(s.numbersNonNegative, "no summary number is negative");
 }
 
 }  // namespace
@@ -105,43 +204,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider in(data, size);
   ResetStats0("", 0, "F6BBB", nullptr, nullptr, "", "", "", "", "", "", "", "", "", "F", 0, 0, 0,
               0.0, 0.0, "", "EU", "");
-  long total = 0;
+  Contest contest;
   while (in.remaining_bytes() > 0) {
     switch (in.ConsumeIntegralInRange<int>(0, 5)) {
       case 0: {
         const std::string prefix = pick(in, {"F", "DL", "FG", ""});
         const std::string area = pick(in, {"EU", "NA", "eu", ""});
-        ResetStats0("", 0, "F6BBB", nullptr, nullptr, "", "", "", "", "", "", "", "", "",
-                    in.ConsumeBool() ? prefix.c_str() : nullptr, 0, 0, 0, 0.0, 0.0, "",
-                    area.c_str(), "");
-        total = 0;
+        const char* myPrefix = in.ConsumeBool() ? prefix.c_str() : nullptr;
+        ResetStats0("", 0, "F6BBB", nullptr, nullptr, "", "", "", "", "", "", "", "", "", myPrefix,
+                    0, 0, 0, 0.0, 0.0, "", area.c_str(), "");
+        contest = Contest{velmora::IsFrenchPrefix(myPrefix) != 0, {}, {}, contest.longestExchange};
+        checkSummary(contest);
         break;
       }
       case 1:
       case 2: {
-        HostDateTime* time = nullptr;
-        struct { double days; std::int32_t status; } value{in.ConsumeFloatingPoint<double>(),
-                                                          in.ConsumeIntegral<std::int32_t>()};
-        if (in.ConsumeBool()) time = reinterpret_cast<HostDateTime*>(&value);
-        QsoArgs q{pick(in, {"F5AB", "DL1XX", "F6ABC", "FG5XY"}), pick(in, {"SSB", "CW", "ssb", "FT8"}),
-                  pick(in, {"59", "599", "", "57"}), pick(in, {"59", "599", "", "57"}),
-                  pick(in, {"001", "75", " ", ""}), pick(in, {"75", "2a", " 971 ", ""}),
-                  pick(in, {"F", "DL", "FG", ""}), pick(in, {"EU", "NA", "eu", ""}), bandName(in),
-                  in.ConsumeIntegral<unsigned>(), time};
-        const bool removal = in.ConsumeBool();
-        const int answer = offer(removal ? RemoveData0 : AddData0, q);
-        const long now = summary().totalQsos;
-        if (removal) {
-          require(now == total || now == total - 1, "a deletion removes at most one record");
+        Qso q = randomQso(in);
+        if (in.ConsumeBool()) {
+          const std::size_t before = contest.kept.size();
+          require(offer(RemoveData0, q) == contest.remove(q), "RemoveData0 answers 1 exactly for a QSO that passes the filters");
+          require(contest.kept.size() + 1 >= before, "a deletion removes at most one record");
         } else {
-          require(answer == 0 ? now == total : (now == total || now == total + 1),
-                  "an accepted QSO adds at most one record, a refused one none");
-          if (answer == 1) {
-            offer(AddData0, q);
-            require(summary().totalQsos == now, "the same QSO offered again never grows the log");
-          }
+          require(offer(AddData0, q) == contest.add(q), "AddData0 answers 1 exactly for a QSO that counts");
+          const std::size_t after = contest.kept.size();
+          checkSummary(contest);
+          require(offer(AddData0, q) == contest.add(q), "the same QSO gets the same answer again");
+          const bool notANumber = !q.nullTime && q.time.days != q.time.days;
+          require(notANumber || contest.kept.size() == after, "the same QSO offered again never grows the log");
         }
-        total = now;
+        checkSummary(contest);
         break;
       }
       case 3: {
@@ -149,7 +240,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string prefix = pick(in, {"F", "DL", "FG", ""});
         const std::string band = bandName(in);
         const std::string filter = bandName(in);
-        std::vector<char> expected(64 + 4 * 24, 'x');  // room for the longest exchange offered
+        // Exactly the room the host must give: the longest exchange received, and at least 3.
+        std::vector<char> expected(std::max<std::size_t>(3, contest.longestExchange + 1), 'x');
         std::vector<char> message(56, 'x');
         const int code = CheckCallFunc0(call.c_str(), 0, 0, "", "", "", "", "", "", "", "", "", "",
                                         in.ConsumeBool() ? prefix.c_str() : nullptr, 0, 0, 0, 0.0,
@@ -165,12 +257,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(valid == 0 || valid == 1, "validation answers 0 or 1");
         break;
       }
-      case 5: {
-        const Summary s = summary();
-        require(s.totalQsos == total, "the Total line counts the records kept");
-        require(s.numbersNonNegative, "no summary number is negative");
+      case 5:
+        checkSummary(contest);
         break;
-      }
     }
   }
   return 0;

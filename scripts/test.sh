@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native plug-in with its unit and
 # scenario tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and the Windows DLL with its scenario and export-table tests under Wine.
+# the Windows DLL with its scenario and export-table tests under Wine, and
+# every fuzz target for 30 s (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -19,5 +20,7 @@ echo "== linux-sanitize: tests"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset linux-sanitize
 echo "== win32: tests under Wine"
 scripts/wine-session.sh "$PWD/build/win32/wineprefix" ctest --preset win32
+echo "== fuzz: every target for 30 s"
+scripts/fuzz.sh 30
 
 echo "== all tests passed in $(( $(date +%s) - start )) s"

@@ -8,6 +8,7 @@
 #include "cabrillo/header_settings.h"
 #include "cabrillo/multi_line_forms.h"
 #include "cabrillo/qso_line.h"
+#include "platform/whole_file.h"
 
 namespace velmora {
 namespace {

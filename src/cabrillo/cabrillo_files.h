@@ -1,9 +1,7 @@
 #pragma once
-// The thin layer that opens the export's files, relative to the current
-// directory.
+// The thin layer that reads the export's extra header file, relative to the
+// current directory (the log itself is written by WriteFileReplacing).
 
-#include <functional>
-#include <ostream>
 #include <string>
 
 namespace velmora {
@@ -11,11 +9,5 @@ namespace velmora {
 // The bytes of the extra header file; the file is created empty when absent.
 // Empty when it can neither be read nor created.
 std::string ReadOrCreateExtraHeader(const std::string& fileName);
-
-// Writes `fileName` through `write` into a temporary file beside it, then
-// moves that over the earlier file. False, with the earlier file untouched
-// and no temporary file left, when anything fails.
-bool WriteFileReplacing(const std::string& fileName,
-                        const std::function<void(std::ostream&)>& write);
 
 }  // namespace velmora

@@ -11,6 +11,12 @@
 #include "platform/file_settings_store.h"
 #include "working_folder.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include "child_process.h"
+#endif
+
 namespace velmora::testing {
 namespace {
 
@@ -115,6 +121,54 @@ TEST_F(SettingsFile, LfOnlyFileIsRead) {
   folder.writeFile(kFile, "[Settings]\nName=Jo\nClub=RC\n");
   EXPECT_EQ(store.read("Settings", "Club", ""), "RC");
 }
+
+// A file the user made read-only keeps its bytes and can still be read. Root
+// ignores permission bits, so natively the write runs in a child process
+// with an ordinary user's ids, and only the file's own bit stands in its way.
+TEST_F(SettingsFile, ReadOnlyFileIsLeftAsItIs) {
+  const std::string earlier = "[Settings]\r\nName=Jean Dupont\r\n";
+  folder.writeFile(kFile, earlier);
+  const auto writeThenRead = [this] {
+    store.write("Settings", "Claimed", "99");
+    return store.read("Settings", "Name", "") == "Jean Dupont" &&
+           store.read("Settings", "Claimed", "none") == "none";
+  };
+#if defined(_WIN32)
+  ASSERT_TRUE(SetFileAttributesA(kFile, FILE_ATTRIBUTE_READONLY));
+  HANDLE probe = CreateFileA(kFile, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (probe != INVALID_HANDLE_VALUE) {  // Wine run by root, which ignores the bit
+    CloseHandle(probe);
+    SetFileAttributesA(kFile, FILE_ATTRIBUTE_NORMAL);
+    GTEST_SKIP() << "this system lets a read-only file be opened for writing";
+  }
+  EXPECT_TRUE(writeThenRead());
+  SetFileAttributesA(kFile, FILE_ATTRIBUTE_NORMAL);
+#else
+  namespace fs = std::filesystem;
+  fs::permissions(folder.path(), fs::perms::all);
+  fs::permissions(folder.path() / "Plugins", fs::perms::all);
+  fs::permissions(folder.path() / kFile,
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_TRUE(inUnprivilegedChild(writeThenRead));
+#endif
+  EXPECT_EQ(bytes(), earlier);
+}
+
+#if defined(_WIN32)
+// Another program holding the file open without sharing it: the write fails
+// and the file keeps its bytes; once released it is written again.
+TEST_F(SettingsFile, FileLockedByAnotherProgramIsLeftAsItIs) {
+  const std::string earlier = "[Settings]\r\nName=Jean Dupont\r\n";
+  folder.writeFile(kFile, earlier);
+  HANDLE lock = CreateFileA(kFile, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  store.write("Settings", "Claimed", "99");
+  CloseHandle(lock);
+  EXPECT_EQ(bytes(), earlier);
+  store.write("Settings", "Claimed", "99");
+  EXPECT_EQ(store.read("Settings", "Claimed", ""), "99");
+}
+#endif
 
 }  // namespace
 }  // namespace velmora::testing

@@ -66,10 +66,11 @@ BOOL CALLBACK findOwnBox(HWND window, LPARAM result) {
   return TRUE;
 }
 
+// The whole text, however long (a message may name a 100,000-character file).
 std::string windowText(HWND window) {
-  char buffer[4096] = {};
-  GetWindowTextA(window, buffer, sizeof buffer);
-  return buffer;
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
+  return text;
 }
 
 BOOL CALLBACK findHeaderDialog(HWND window, LPARAM result) {

@@ -36,6 +36,14 @@ TEST(IniDocument, LinesBeforeFirstSectionStayFirstAsSectionWithoutName) {
   EXPECT_EQ(doc.serialize(), "K=0\r\n; note\r\n[S]\r\nK=1\r\n[T]\r\nK=2\r\n");
 }
 
+TEST(IniDocument, RewriteKeepsTheKeysOfAnEmptySectionNameOutOfTheSectionBefore) {
+  IniDocument doc = IniDocument::parse("[Settings]\r\nName=Jo\r\n[]\r\nClaimed=7\r\n");
+  doc.set("Other", "K", "1");
+  const IniDocument reread = IniDocument::parse(doc.serialize());
+  EXPECT_EQ(reread.find("Settings", "Claimed"), std::nullopt);
+  EXPECT_EQ(reread.serialize(), "[Settings]\r\nName=Jo\r\n[]\r\nClaimed=7\r\n[Other]\r\nK=1\r\n");
+}
+
 TEST(IniDocument, SettingTheSameValueReportsNoChange) {
   IniDocument doc = IniDocument::parse("[S]\nK=1\n");
   EXPECT_FALSE(doc.set("s", "k", "1"));

@@ -109,7 +109,8 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
 std::string IniDocument::serialize() const {
   std::string out;
   for (const Section& section : sections_) {
-    if (!section.name.empty()) out += "[" + section.name + "]\r\n";
+    // Only the leading lines go without a header; a later "[]" keeps its own.
+    if (&section != &sections_.front()) out += "[" + section.name + "]\r\n";
     for (const Line& line : section.lines) {
       out += line.name;
       if (line.value) out += "=" + *line.value;

@@ -40,6 +40,7 @@ class IniDocument {
   };
   struct Section {
     std::string name;  // "" for the lines before the first section (written without header)
+                       // and for a section headed "[]"
     std::vector<Line> lines;
   };
 

@@ -1,0 +1,41 @@
+// Feeds velmora's ADIF reader arbitrary bytes and checks what it promises
+// whatever the file holds: records, read or skipped, are numbered 1, 2, 3...
+// without a gap, every skipped record says why, field names are in lower
+// case, and every field value is a run of bytes of the file.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "adif_reader.h"
+#include "fuzz_require.h"
+
+using velmora::fuzz::require;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  std::istringstream in(text);
+  const velmora::cli::AdifContents contents = velmora::cli::readAdif(in);
+
+  const std::size_t count = contents.records.size() + contents.skipped.size();
+  std::vector<int> seen(count + 1, 0);
+  for (const auto& record : contents.records) {
+    require(record.record >= 1 && static_cast<std::size_t>(record.record) <= count,
+            "a record number lies between 1 and the number of records");
+    ++seen[record.record];
+    for (const auto& [name, value] : record.fields) {
+      for (char c : name) require(c < 'A' || c > 'Z', "field names are in lower case");
+      require(text.find(value) != std::string::npos, "a field value is bytes of the file");
+    }
+  }
+  for (const auto& skipped : contents.skipped) {
+    require(skipped.record >= 1 && static_cast<std::size_t>(skipped.record) <= count,
+            "a skipped record's number lies between 1 and the number of records");
+    require(!skipped.reason.empty(), "a skipped record says why");
+    ++seen[skipped.record];
+  }
+  for (std::size_t n = 1; n <= count; ++n) require(seen[n] == 1, "every record number once");
+  return 0;
+}

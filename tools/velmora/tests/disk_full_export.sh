@@ -1,0 +1,30 @@
+#!/bin/sh
+# A disk that fills up during the Cabrillo export, end to end: velmora
+# exports the example log once with room to spare, then again with every
+# file it writes capped at 8 blocks (far less than the log). The second
+# export must leave the first log byte for byte, leave no temporary file,
+# and tell the operator "File not produced: F5VEL.cbr".
+# Usage: disk_full_export.sh VELMORA EXAMPLES WORK
+set -eu
+velmora=$1 examples=$2 work=$3
+rm -rf "$work"
+mkdir -p "$work"
+cp -R "$examples/." "$work"
+cd "$work"
+run() {
+  "$velmora" score "$examples/contest.adi" --cty "$examples/cty.dat" --dir "$work" --cabrillo
+}
+
+run >/dev/null 2>good.err
+grep -q "^Output: File produced: F5VEL.cbr$" good.err || { cat good.err; exit 1; }
+cp F5VEL.cbr earlier.cbr
+cp Plugins/VIRDO.ini earlier.ini
+
+# SIGXFSZ ignored: a write past the cap fails with EFBIG, as on a full disk,
+# instead of ending the program.
+(trap '' XFSZ; ulimit -f 8; run >/dev/null 2>full.err) || { cat full.err; exit 1; }
+grep -q "^Output: File not produced: F5VEL.cbr$" full.err || { echo "no failure shown:"; cat full.err; exit 1; }
+cmp earlier.cbr F5VEL.cbr || { echo "the earlier log was damaged"; exit 1; }
+cmp earlier.ini Plugins/VIRDO.ini || { echo "the settings file was damaged"; exit 1; }
+[ ! -e F5VEL.cbr.part ] || { echo "temporary file left"; exit 1; }
+echo "earlier log kept, failure shown"
