@@ -53,7 +53,8 @@ std::optional<std::string_view> firstRecordIn(std::string_view lines, std::strin
 }  // namespace
 
 std::optional<std::string> findDepartment(std::istream& records, std::string_view call) {
-  if (call.empty()) return std::nullopt;  // every record has a call of one character or more
+  // Every record has a call of one character or more, and no call spans lines.
+  if (call.empty() || call.find('\n') != std::string_view::npos) return std::nullopt;
   const std::unique_ptr<char[]> block(new char[kBlockSize]);
   std::string cut;  // the start of a line that runs on into the next block
   do {

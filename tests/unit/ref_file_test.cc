@@ -119,6 +119,13 @@ TEST(RefFile, CallInsideOrAtTheStartOfALongerLineIsNoRecord) {
   EXPECT_EQ(find("BBBB\nB BB\n", "B"), "BB");
 }
 
+// Found by fuzzing: a call holding a line end matched text running over
+// several lines and gave a "department" from no record at all.
+TEST(RefFile, CallHoldingALineEndIsNeverFound) {
+  EXPECT_EQ(find("F6ABC\nF\n:BC/ABC\nFC\n\xff/\n", "F6ABC\nF\n:BC/"), std::nullopt);
+  EXPECT_EQ(find("F5AB\nX 75\n", "F5AB\nX"), std::nullopt);
+}
+
 TEST(RefFile, EmptyFileHoldsNothing) {
   EXPECT_EQ(find("", "F5AB"), std::nullopt);
   EXPECT_EQ(find("", ""), std::nullopt);
