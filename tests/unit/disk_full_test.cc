@@ -43,6 +43,30 @@ TEST_F(DiskFull, SettingsWriteKeepsTheEarlierSettingsFile) {
   EXPECT_TRUE(noTemporaryLeft());
 }
 
+// The new value lies near the start of the file, so a write that ran out of
+// room half-way would leave the old text's tail behind new bytes.
+TEST_F(DiskFull, SettingsChangeNearTheStartKeepsTheEarlierSettingsFile) {
+  const std::string earlier =
+      "[Settings]\r\nClaimed=1\r\nName=Jean Dupont\r\nAddress=1 Main Street<CR><LF>Springfield\r\n";
+  folder.writeFile("Plugins/VIRDO.ini", earlier);
+  EXPECT_TRUE(testing::inChildWithFileSizeLimit(kRoomLeft, [] {
+    FileSettingsStore store(kSettingsFileName);
+    store.write("Settings", "Claimed", "123456");
+    return true;
+  }));
+  EXPECT_EQ(folder.readFile("Plugins/VIRDO.ini"), earlier);
+}
+
+TEST_F(DiskFull, SettingsShorterValueFitsAndLeavesNoOldTail) {
+  folder.writeFile("Plugins/VIRDO.ini", "[Settings]\r\nClaimed=123456\r\nName=Jean Dupont\r\n");
+  EXPECT_TRUE(testing::inChildWithFileSizeLimit(kRoomLeft, [] {
+    FileSettingsStore store(kSettingsFileName);
+    store.write("Settings", "Claimed", "7");
+    return true;
+  }));
+  EXPECT_EQ(folder.readFile("Plugins/VIRDO.ini"), "[Settings]\r\nClaimed=7\r\nName=Jean Dupont\r\n");
+}
+
 TEST_F(DiskFull, CabrilloExportKeepsTheEarlierLogAndSaysNotProduced) {
   MemorySettings settings;
   ScriptedOperator op;
