@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "cabrillo/header_fields.h"
-#include "log/qso_record.h"
+#include "log/qso_log.h"
 #include "plugin/platform.h"
 
 namespace velmora {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "log/qso_record.h"
+#include "log/qso_log.h"
 
 namespace velmora {
 

@@ -55,14 +55,6 @@ std::string departmentFromExchange(std::string_view exchangeReceived) {
 // The log is scanned for a duplicate on every add, so the fields that tell
 // most records apart at the least cost come first: frequency and time, then
 // call and band; the rest only for a record that matches them all.
-bool isDuplicate(const QsoRecord& a, const QsoRecord& b) {
-  return a.frequencyKhz == b.frequencyKhz && a.qsoTime.days == b.qsoTime.days &&
-         a.qsoTime.status == b.qsoTime.status && a.call == b.call && a.band == b.band &&
-         a.dxccPrefix == b.dxccPrefix && a.areaTag == b.areaTag && a.mode == b.mode &&
-         a.exchangeReceived == b.exchangeReceived && a.exchangeSent == b.exchangeSent &&
-         a.spare == b.spare && a.department == b.department;
-}
-
 bool addQso(QsoLog& log, BandList& bands, bool homeIsFrance, const QsoReport& report) {
   if (!passesModeAndExchangeFilters(report)) return false;
   if (!contains(bands, report.band)) bands.append(std::string(report.band));
@@ -73,8 +65,10 @@ bool addQso(QsoLog& log, BandList& bands, bool homeIsFrance, const QsoReport& re
   QsoRecord candidate = candidateFrom(report);
   if (french) candidate.department = departmentFromExchange(report.exchangeReceived);
 
-  for (const QsoRecord& logged : log) {
-    if (isDuplicate(logged, candidate)) return true;
+  if (log.mayHoldDuplicateOf(candidate)) {
+    for (const QsoRecord& logged : log) {
+      if (isDuplicate(logged, candidate)) return true;
+    }
   }
   log.append(std::move(candidate));
   return true;

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "log/qso_record.h"
+#include "log/duplicate_rule.h"
+#include "log/qso_log.h"
 
 namespace velmora {
 
@@ -15,9 +16,6 @@ bool passesModeAndExchangeFilters(const QsoReport& report);
 // The received exchange upper-cased (ASCII letters) with leading and trailing
 // white space (blank, tab, CR, LF, VT, FF) removed.
 std::string departmentFromExchange(std::string_view exchangeReceived);
-
-// Two records are duplicates when they agree in every field but the reports.
-bool isDuplicate(const QsoRecord& a, const QsoRecord& b);
 
 // Returns true when the QSO is in the log afterwards (added now or already
 // there), false when it does not count. A refused QSO can still add its band

@@ -42,7 +42,6 @@ struct QsoReport {
   OleDateTime qsoTime;
 };
 
-using QsoLog = GrowableArray<QsoRecord>;
 using BandList = GrowableArray<std::string>;
 
 }  // namespace velmora

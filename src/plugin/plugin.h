@@ -8,7 +8,7 @@
 
 #include "cabrillo/cabrillo_export.h"
 #include "checks/call_check.h"
-#include "log/qso_record.h"
+#include "log/qso_log.h"
 #include "plugin/contest_state.h"
 #include "plugin/platform.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "log/qso_record.h"
+#include "log/qso_log.h"
 #include "plugin/contest_state.h"
 
 namespace velmora {

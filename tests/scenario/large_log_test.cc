@@ -1,9 +1,8 @@
-// A log far larger than any contest gives, built through AddData0. Each new
-// QSO is compared with every record kept, so the time grows with the square
-// of the log; the test uses a size that runs in a few seconds in its build
-// (30,000 QSOs, 10,000 under the sanitizers) and takes another from
-// VELMORA_LARGE_LOG_QSOS (docs/reliability.md gives the million-QSO
-// time). Every QSO is kept and counted once, and the entries still answer.
+// A log far larger than any contest gives, built through AddData0. The test
+// uses a size that runs in a few seconds in its build (30,000 QSOs, 10,000
+// under the sanitizers) and takes another from VELMORA_LARGE_LOG_QSOS
+// (docs/reliability.md gives the million-QSO time). Every QSO is kept and
+// counted once, and the entries still answer.
 
 #include <chrono>
 #include <cstdlib>

@@ -186,3 +186,45 @@ TEST_F(QsoLogTest, RemoveAppliesTheFilters) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// The log's count of duplicate keys must never hide a duplicate: it may only
+// spare the comparison with the whole log for a QSO that cannot be one.
+TEST_F(QsoLogTest, DayCountsEqualAsNumbersAreDuplicates) {
+  QsoReport zero = report("F5AB", "F");
+  zero.qsoTime.days = 0.0;
+  QsoReport negativeZero = zero;
+  negativeZero.qsoTime.days = -0.0;
+  add(zero);
+  add(negativeZero);
+  EXPECT_EQ(log.size(), 1u);
+}
+
+TEST_F(QsoLogTest, RemovedOrClearedQsoIsLoggedAgain) {
+  const QsoReport q = report("F5AB", "F");
+  add(q);
+  removeQso(log, q);
+  add(q);
+  EXPECT_EQ(log.size(), 1u);
+  log.clear();
+  add(q);
+  add(q);
+  EXPECT_EQ(log.size(), 1u);
+}
+
+TEST_F(QsoLogTest, KeyStaysKnownWhileAnyRecordWithItRemains) {
+  add(report("F5AB", "F"));
+  const QsoRecord record = log[0];
+  log.append(record);  // the same record twice, as only a direct append can make
+  log.removeAt(0);
+  EXPECT_TRUE(log.mayHoldDuplicateOf(record));
+  add(report("F5AB", "F"));
+  EXPECT_EQ(log.size(), 1u);
+  log.removeAt(0);
+  EXPECT_FALSE(log.mayHoldDuplicateOf(record));
+}
+
+}  // namespace
+}  // namespace velmora
