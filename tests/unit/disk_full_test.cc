@@ -27,6 +27,13 @@ class DiskFull : public ::testing::Test {
     }
     return true;
   }
+  // Writes "Claimed" from a child that has only kRoomLeft bytes of disk.
+  static void writeClaimedOnAFullDisk(const std::string& value) {
+    EXPECT_TRUE(testing::inChildWithFileSizeLimit(kRoomLeft, [&value] {
+      FileSettingsStore(kSettingsFileName).write("Settings", "Claimed", value);
+      return true;
+    }));
+  }
   testing::WorkingFolder folder;
 };
 
@@ -34,11 +41,7 @@ TEST_F(DiskFull, SettingsWriteKeepsTheEarlierSettingsFile) {
   const std::string earlier =
       "[Settings]\r\nOperators=F6BBB F5ZZZ\r\nName=Jean Dupont\r\nAddress=1 Main Street\r\n";
   folder.writeFile("Plugins/VIRDO.ini", earlier);
-  EXPECT_TRUE(testing::inChildWithFileSizeLimit(kRoomLeft, [] {
-    FileSettingsStore store(kSettingsFileName);
-    store.write("Settings", "Claimed", "123456");
-    return true;
-  }));
+  writeClaimedOnAFullDisk("123456");
   EXPECT_EQ(folder.readFile("Plugins/VIRDO.ini"), earlier);
   EXPECT_TRUE(noTemporaryLeft());
 }
@@ -49,21 +52,13 @@ TEST_F(DiskFull, SettingsChangeNearTheStartKeepsTheEarlierSettingsFile) {
   const std::string earlier =
       "[Settings]\r\nClaimed=1\r\nName=Jean Dupont\r\nAddress=1 Main Street<CR><LF>Springfield\r\n";
   folder.writeFile("Plugins/VIRDO.ini", earlier);
-  EXPECT_TRUE(testing::inChildWithFileSizeLimit(kRoomLeft, [] {
-    FileSettingsStore store(kSettingsFileName);
-    store.write("Settings", "Claimed", "123456");
-    return true;
-  }));
+  writeClaimedOnAFullDisk("123456");
   EXPECT_EQ(folder.readFile("Plugins/VIRDO.ini"), earlier);
 }
 
 TEST_F(DiskFull, SettingsShorterValueFitsAndLeavesNoOldTail) {
   folder.writeFile("Plugins/VIRDO.ini", "[Settings]\r\nClaimed=123456\r\nName=Jean Dupont\r\n");
-  EXPECT_TRUE(testing::inChildWithFileSizeLimit(kRoomLeft, [] {
-    FileSettingsStore store(kSettingsFileName);
-    store.write("Settings", "Claimed", "7");
-    return true;
-  }));
+  writeClaimedOnAFullDisk("7");
   EXPECT_EQ(folder.readFile("Plugins/VIRDO.ini"), "[Settings]\r\nClaimed=7\r\nName=Jean Dupont\r\n");
 }
 
