@@ -2,6 +2,7 @@
 # Installs, as root on Debian 12, every package the build and the tests need
 # that is not there yet. Does nothing when all are present.
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 
 packages=(
   cmake make g++ pkg-config         # the native build
@@ -15,18 +16,38 @@ packages=(
   libclang-rt-14-dev                # libFuzzer and the sanitizer runtimes clang links
 )
 
+need_root() {
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps: run as root to install: $*" >&2
+    exit 1
+  fi
+}
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
-if [ "$(id -u)" -ne 0 ]; then
-  echo "install-deps: run as root to install the missing packages" >&2
-  exit 1
-fi
-dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  need_root "${missing[@]}"
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# A machine whose kernel runs no 32-bit programs runs the Windows tests under
+# qemu-i386, which must come from the backports suite: the release's own
+# qemu-user is far too slow for Wine and hangs in message boxes.
+. "$here/wine-path.sh"
+path=$(wine_path) || exit 2
+[ "$path" = emulated ] || exit 0
+qemu_version=$(dpkg-query -W -f='${Version}' qemu-user 2>/dev/null || true)
+if [ -n "$qemu_version" ] && dpkg --compare-versions "$qemu_version" ge 1:8; then
+  exit 0
+fi
+"$here/add-backports.sh"
+echo "Installing: qemu-user from the backports suite (the emulated path of the Windows tests runs Wine under it)"
+. /etc/os-release
+apt-get install -y -qq --no-install-recommends "qemu-user/${VERSION_CODENAME}-backports" >/dev/null \
+  || { echo "install-deps: qemu-user of ${VERSION_CODENAME}-backports could not be installed, so the Windows tests cannot run on this machine" >&2; exit 1; }

@@ -6,6 +6,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+# Which way the Windows tests will run here, found out before anything is
+# built, so that a machine that can run them neither way stops at once.
+. scripts/wine-path.sh
+wine=$(wine_path)
 
 start=$(date +%s)
 for preset in linux linux-sanitize win32; do
@@ -18,7 +22,7 @@ echo "== linux: tests"
 ctest --preset linux
 echo "== linux-sanitize: tests"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset linux-sanitize
-echo "== win32: tests under Wine"
+echo "== win32: tests under Wine, $(wine_path_reason "$wine")"
 scripts/wine-session.sh "$PWD/build/win32/wineprefix" ctest --preset win32
 echo "== fuzz: every target for 30 s"
 scripts/fuzz.sh 30
