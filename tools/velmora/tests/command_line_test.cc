@@ -54,7 +54,7 @@ TEST_P(CommandLineRefusal, SaysWhatIsWrongInOneLine) {
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, CommandLineRefusal,
     testing::Values(
-        Refusal{{}, "velmora: no command given (score, check or validate)"},
+        Refusal{{}, "velmora: no command given (score, report, check or validate)"},
         Refusal{{"scores", "x"}, "velmora: unknown command scores"},
         Refusal{{"score", "x", "--colour"}, "velmora score: unknown option --colour"},
         Refusal{{"validate", "123", "--call", "F5VEL"}, "velmora validate: unknown option --call"},
