@@ -23,11 +23,14 @@ std::vector<PlotPoint> scoreSteps(std::vector<ScoreSample> samples, long long fr
   double column = 0.0;
   long long score = 0;
   double lastY = yOf(0);
+  auto to = [&](double x, double y) {
+    if (points.back().x != x || points.back().y != y) points.push_back({x, y});
+  };
   auto rise = [&] {  // to the column's last score
     const double y = yOf(score);
     if (y == lastY) return;
-    points.push_back({column, lastY});
-    points.push_back({column, y});
+    to(column, lastY);
+    to(column, y);
     lastY = y;
   };
   for (const ScoreSample& sample : samples) {
@@ -39,7 +42,7 @@ std::vector<PlotPoint> scoreSteps(std::vector<ScoreSample> samples, long long fr
     score = sample.score;
   }
   rise();
-  points.push_back({width, lastY});
+  to(width, lastY);
   return points;
 }
 

@@ -176,7 +176,7 @@ def main():
     except (OSError, RuntimeError) as error:
         print("render_page: %s" % error, file=sys.stderr)
         return 2
-    for problem in problems:
+    for problem in sorted(problems):
         print("render_page: %s" % problem, file=sys.stderr)
     if not problems:
         print("rendered %s without console errors; screenshot %s" % (args.page, args.screenshot))
