@@ -46,7 +46,7 @@ std::string chartSections(const ContestCharts& charts, const SummaryFigures& fig
   std::string html = section("Rate", stackedBarChart(rate, bins, charts.qsos),
                              "Each QSO the plug-in counted, in the hour it was made.");
 
-  ChartText score{"score", "Claimed score after each QSO", "Claimed score (points)",
+  ChartText score{"score", "Claimed score after each QSO", "Score (points \xC3\x97 mult.)",
                   "Time (UTC)", {"claimed score"}};
   html += section("Score", scoreLineChart(score, bins, charts.scores),
                   "From the plug-in's summary after each QSO, as the logging host shows it "
@@ -54,7 +54,7 @@ std::string chartSections(const ContestCharts& charts, const SummaryFigures& fig
                       escaped(figures.score) + ".");
 
   ChartText multipliers{"mult", "New multipliers " + per + ", as the call check announced them",
-                        "New multipliers " + per, "Time (UTC)",
+                        "Multipliers " + per, "Time (UTC)",
                         {"departments (NewDepartment)", "DXCC prefixes (NewDxcc)"}};
   html += section(
       "Multipliers", stackedBarChart(multipliers, bins, charts.newMultipliers),
