@@ -48,9 +48,13 @@ std::string departmentSection(const ContestCharts& charts) {
       departmentGrid(charts.departments, static_cast<int>(charts.bands.size()));
   std::string html = "<section><h2>Departments</h2><p>Worked: " + workedCount(grid.metropolitan) +
                      " metropolitan departments and " + workedCount(grid.overseas) +
-                     " overseas. In each box one square per band, in the order";
-  for (const std::string& band : charts.bands) html += " " + escaped(band);
-  html += ".</p><p class=\"legend\"><span><i class=\"w\"></i>worked on the band</span>"
+                     " overseas.";
+  if (!charts.bands.empty()) {
+    html += " In each box one square per band, in the order";
+    for (const std::string& band : charts.bands) html += " " + escaped(band);
+    html += ".";
+  }
+  html += "</p><p class=\"legend\"><span><i class=\"w\"></i>worked on the band</span>"
           "<span><i></i>not worked on the band</span><span class=\"cell missing\">not worked on "
           "any band</span></p>" +
           gridHtml(grid.metropolitan, charts.bands) + "<h3>Overseas</h3>" +
