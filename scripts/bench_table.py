@@ -47,6 +47,12 @@ def main(path):
             verdict = f"≤ {target} {'met' if r <= target else 'missed'}"
         elif name == "Contest/qsos:10000/pattern:2":
             verdict = f"< 2 s {'met' if wall < 2e9 else 'missed'}"
+        elif name == "Report/qsos:10000":
+            # CPU time: on the shared machine the wall time mostly measures
+            # the other users.
+            size = b.get("page_bytes", 0)
+            verdict = (f"< 3 s (CPU) {'met' if cpu[name] < 3e9 else 'missed'}; page "
+                       f"{size / 1e3:.0f} kB, < 1 MB {'met' if 0 < size < 1e6 else 'missed'}")
         error = " (error: " + b["error_message"] + ")" if b.get("error_occurred") else ""
         print(f"| {name}{error} | {shown(wall)} | {shown(cpu[name])} | {base or ''} | {ratio} | {verdict} |")
 

@@ -3,7 +3,7 @@
 # then scores the example log with a Cabrillo export, as the logging host
 # would, in a scratch copy of examples/ under build/ (the repository stays
 # as it is). Prints the summary table, the reading report and the name of
-# the Cabrillo file.
+# the Cabrillo file; then draws the same contest as a report page.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -16,3 +16,6 @@ rm -rf "$work"
 cp -r examples "$work"
 echo "== velmora score examples/contest.adi --cabrillo (working folder $work)"
 build/linux/velmora score examples/contest.adi --dir "$work" --cabrillo
+echo "== velmora report examples/contest.adi --out $work/contest.html"
+build/linux/velmora report examples/contest.adi --dir "$work" --out "$work/contest.html" 2>&1 |
+  tail -n 1

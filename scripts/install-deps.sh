@@ -14,6 +14,8 @@ packages=(
   hamradio-files                    # the country file cty.dat
   clang                             # the fuzz preset's compiler (libFuzzer instrumentation)
   libclang-rt-14-dev                # libFuzzer and the sanitizer runtimes clang links
+  chromium fonts-dejavu-core        # rendering velmora's report page headless in the tests
+  python3                           # the page checks and the benchmark table
 )
 
 need_root() {

@@ -5,7 +5,8 @@
 namespace velmora::cli {
 namespace {
 
-constexpr unsigned kScore = 1, kCheck = 2, kValidate = 4, kContest = kScore | kCheck;
+constexpr unsigned kScore = 1, kCheck = 2, kValidate = 4, kReport = 8,
+                   kContest = kScore | kCheck | kReport;
 
 // The options, what each takes and which commands accept it.
 struct Option {
@@ -15,8 +16,8 @@ struct Option {
   unsigned commands;
 };
 
-const std::array<Option, 10> kOptions = {{
-    {"--plugin", &CommandLine::plugin, nullptr, kScore | kCheck | kValidate},
+const std::array<Option, 11> kOptions = {{
+    {"--plugin", &CommandLine::plugin, nullptr, kContest | kValidate},
     {"--call", &CommandLine::call, nullptr, kContest},
     {"--dxcc", &CommandLine::dxcc, nullptr, kContest},
     {"--area", &CommandLine::area, nullptr, kContest},
@@ -26,6 +27,7 @@ const std::array<Option, 10> kOptions = {{
     {"--log", &CommandLine::log, nullptr, kCheck},
     {"--raw", nullptr, &CommandLine::raw, kScore},
     {"--cabrillo", nullptr, &CommandLine::cabrillo, kScore},
+    {"--out", &CommandLine::out, nullptr, kReport},
 }};
 
 struct CommandName {
@@ -34,8 +36,9 @@ struct CommandName {
   unsigned bit;
   const char* argument;
 };
-const std::array<CommandName, 3> kCommands = {{
+const std::array<CommandName, 4> kCommands = {{
     {"score", Command::Score, kScore, "a LOG file"},
+    {"report", Command::Report, kReport, "a LOG file"},
     {"check", Command::Check, kCheck, "a CALL"},
     {"validate", Command::Validate, kValidate, "an exchange"},
 }};
@@ -45,12 +48,14 @@ const std::array<CommandName, 3> kCommands = {{
 const char* const kUsage =
     "usage: velmora score LOG [--call CALL] [--dxcc PFX] [--area AREA] [--cty FILE] [--dir DIR]"
     " [--plugin FILE] [--raw] [--cabrillo]\n"
+    "       velmora report LOG --out FILE.html [--call CALL] [--dxcc PFX] [--area AREA]"
+    " [--cty FILE] [--dir DIR] [--plugin FILE]\n"
     "       velmora check CALL --band B [--log LOG] [--call CALL] [--dxcc PFX] [--area AREA]"
     " [--cty FILE] [--dir DIR] [--plugin FILE]\n"
     "       velmora validate EXCH [--plugin FILE]\n";
 
 std::variant<CommandLine, std::string> parseCommandLine(const std::vector<std::string>& args) {
-  if (args.empty()) return std::string("velmora: no command given (score, check or validate)");
+  if (args.empty()) return std::string("velmora: no command given (score, report, check or validate)");
   const CommandName* command = nullptr;
   for (const CommandName& known : kCommands) {
     if (args[0] == known.name) command = &known;
@@ -84,6 +89,9 @@ std::variant<CommandLine, std::string> parseCommandLine(const std::vector<std::s
   line.argument = positional[0];
   if (line.command == Command::Check && !line.band) {
     return std::string("velmora check: option --band is required");
+  }
+  if (line.command == Command::Report && !line.out) {
+    return std::string("velmora report: option --out is required");
   }
   return line;
 }

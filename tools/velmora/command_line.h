@@ -4,6 +4,7 @@
 //
 //   velmora score LOG [--call CALL] [--dxcc PFX] [--area AREA] [--cty FILE]
 //                     [--dir DIR] [--plugin FILE] [--raw] [--cabrillo]
+//   velmora report LOG --out FILE.html [same contest options]
 //   velmora check CALL --band B [--log LOG] [same contest options]
 //   velmora validate EXCH [--plugin FILE]
 
@@ -14,12 +15,12 @@
 
 namespace velmora::cli {
 
-enum class Command { Score, Check, Validate };
+enum class Command { Score, Report, Check, Validate };
 
 struct CommandLine {
   Command command = Command::Score;
   std::string argument;  // LOG, CALL or EXCH
-  std::optional<std::string> plugin, call, dxcc, area, cty, dir, band, log;
+  std::optional<std::string> plugin, call, dxcc, area, cty, dir, band, log, out;
   bool raw = false;
   bool cabrillo = false;
 };

@@ -9,7 +9,10 @@
 #include "cli_error.h"
 #include "contest.h"
 #include "log_file.h"
+#include "platform/whole_file.h"
 #include "plugin_location.h"
+#include "report/contest_timeline.h"
+#include "report/report_page.h"
 #include "summary_table.h"
 
 namespace velmora::cli {
@@ -68,6 +71,24 @@ int runScore(const CommandLine& line, std::ostream& out, std::ostream& err) {
   err << formatReport(report);
   if (summary.empty()) err << "the plug-in returned an empty summary\n";
   if (line.cabrillo) reportCabrilloFile(station, err);
+  return 0;
+}
+
+int runReport(const CommandLine& line, std::ostream& err) {
+  const CountryFile countries = loadCountries(line);
+  const LogContents log = loadLog(line.argument);
+  const OwnStation station = ownStation(line, log, countries);
+  auto plugin = loadPlugin(line);
+  Contest contest(*plugin, countries);
+  contest.start(station, false);
+  const report::ContestTimeline timeline =
+      report::replayTimeline(contest, *plugin, countries, log);
+  const std::string page = report::reportPage(
+      {station.call, std::filesystem::path(line.argument).filename().string()}, timeline);
+  if (!WriteFileReplacing(*line.out, [&](std::ostream& out) { out << page; })) {
+    throw CliError("velmora: cannot write report " + *line.out);
+  }
+  err << formatReport(timeline.replay) << "report page: " << *line.out << "\n";
   return 0;
 }
 

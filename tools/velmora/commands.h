@@ -1,5 +1,5 @@
 #pragma once
-// The three commands of velmora. Each returns the exit status; a problem
+// The commands of velmora. Each returns the exit status; a problem
 // with the user's input is thrown as CliError. Paths in `line` are already
 // absolute and the current folder is the host's working folder.
 
@@ -10,6 +10,8 @@
 namespace velmora::cli {
 
 int runScore(const CommandLine& line, std::ostream& out, std::ostream& err);
+// Writes the report page to line.out; the same report as `score` on `err`.
+int runReport(const CommandLine& line, std::ostream& err);
 int runCheck(const CommandLine& line, std::ostream& out, std::ostream& err);
 int runValidate(const CommandLine& line, std::ostream& out);
 

@@ -1,6 +1,6 @@
-// velmora: scores a real log through the plug-in, checks a call and
-// validates an exchange, calling the plug-in's exported entries as the
-// logging host does.
+// velmora: scores a real log through the plug-in, draws it as a report
+// page, checks a call and validates an exchange, calling the plug-in's
+// exported entries as the logging host does.
 
 #include <filesystem>
 #include <iostream>
@@ -33,7 +33,8 @@ void makePathsAbsolute(CommandLine& line) {
   absolute(line.plugin);
   absolute(line.cty);
   absolute(line.log);
-  if (line.command == Command::Score) {
+  absolute(line.out);
+  if (line.command == Command::Score || line.command == Command::Report) {
     line.argument = std::filesystem::absolute(line.argument).string();
   }
 }
@@ -51,6 +52,8 @@ int run(CommandLine line) {
   switch (line.command) {
     case Command::Score:
       return velmora::cli::runScore(line, std::cout, std::cerr);
+    case Command::Report:
+      return velmora::cli::runReport(line, std::cerr);
     case Command::Check:
       return velmora::cli::runCheck(line, std::cout, std::cerr);
     case Command::Validate:

@@ -10,7 +10,8 @@ int daysInMonth(int year, int month) {
   return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-// Days from 1970-01-01 to the given proleptic Gregorian date.
+}  // namespace
+
 long daysFromCivil(int year, int month, int day) {
   year -= month <= 2;
   const long era = (year >= 0 ? year : year - 399) / 400;
@@ -19,8 +20,6 @@ long daysFromCivil(int year, int month, int day) {
   const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
   return era * 146097 + dayOfEra - 719468;
 }
-
-}  // namespace
 
 bool isValidCivilTime(const CivilTime& t) {
   if (t.year < 1900 || t.year > 9999 || t.month < 1 || t.month > 12) return false;

@@ -11,4 +11,7 @@ bool isValidCivilTime(const CivilTime& time);
 
 double oleDays(const CivilTime& time);
 
+// Days from 1970-01-01 to the given proleptic Gregorian date.
+long daysFromCivil(int year, int month, int day);
+
 }  // namespace velmora::cli

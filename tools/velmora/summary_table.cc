@@ -10,6 +10,8 @@ namespace {
 
 using Cells = std::vector<std::string>;
 
+}  // namespace
+
 std::vector<Cells> splitSummary(const std::string& summary) {
   std::vector<Cells> lines;
   std::size_t start = 0;
@@ -30,6 +32,8 @@ std::vector<Cells> splitSummary(const std::string& summary) {
   }
   return lines;
 }
+
+namespace {
 
 std::string joinNonEmpty(const Cells& cells, const std::string& gap) {
   std::string out;

@@ -36,6 +36,20 @@ TEST(CommandLine, CheckTakesACallABandAndALog) {
   EXPECT_EQ(line.log, "x.adi");
 }
 
+TEST(CommandLine, ReportTakesALogAPageAndContestOptions) {
+  const CommandLine line = std::get<CommandLine>(parse(
+      {"report", "log.adi", "--out", "page.html", "--call", "F5VEL", "--cty", "c.dat", "--dir",
+       "work", "--plugin", "p.so"}));
+  EXPECT_EQ(line.command, Command::Report);
+  EXPECT_EQ(line.argument, "log.adi");
+  EXPECT_EQ(line.out, "page.html");
+  EXPECT_EQ(line.call, "F5VEL");
+  EXPECT_EQ(line.cty, "c.dat");
+  EXPECT_EQ(line.dir, "work");
+  EXPECT_EQ(line.plugin, "p.so");
+  EXPECT_FALSE(line.cabrillo);
+}
+
 struct Refusal {
   std::vector<std::string> args;
   const char* complaint;
@@ -54,7 +68,7 @@ TEST_P(CommandLineRefusal, SaysWhatIsWrongInOneLine) {
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, CommandLineRefusal,
     testing::Values(
-        Refusal{{}, "velmora: no command given (score, check or validate)"},
+        Refusal{{}, "velmora: no command given (score, report, check or validate)"},
         Refusal{{"scores", "x"}, "velmora: unknown command scores"},
         Refusal{{"score", "x", "--colour"}, "velmora score: unknown option --colour"},
         Refusal{{"validate", "123", "--call", "F5VEL"}, "velmora validate: unknown option --call"},
@@ -65,6 +79,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{{"score"}, "velmora score: expected a LOG file, got 0 arguments"},
         Refusal{{"score", "a", "b"}, "velmora score: expected a LOG file, got 2 arguments"},
         Refusal{{"check", "DL1A"}, "velmora check: option --band is required"},
+        Refusal{{"report", "x"}, "velmora report: option --out is required"},
+        Refusal{{"report", "x", "--out"}, "velmora report: option --out needs a value"},
+        Refusal{{"report", "x", "--out", "p", "--cabrillo"},
+                "velmora report: unknown option --cabrillo"},
+        Refusal{{"score", "x", "--out", "p"}, "velmora score: unknown option --out"},
         Refusal{{"validate"}, "velmora validate: expected an exchange, got 0 arguments"}));
 
 }  // namespace

@@ -1,0 +1,68 @@
+#include "report/page_sections.h"
+
+#include <algorithm>
+#include <map>
+
+#include "report/markup.h"
+
+namespace velmora::cli::report {
+namespace {
+
+constexpr std::size_t kListedRecords = 100;
+
+struct LeftOut {
+  int record = 0;
+  std::string text;
+};
+
+std::string countRow(const std::string& what, std::size_t count) {
+  return "<tr><th scope=\"row\">" + what + "</th><td>" + std::to_string(count) + "</td></tr>";
+}
+
+}  // namespace
+
+std::string leftOutSection(const ContestTimeline& timeline) {
+  const ReplayReport& replay = timeline.replay;
+  std::vector<LeftOut> records;
+  for (const SkippedRecord& skipped : replay.skipped) {
+    records.push_back({skipped.record, "skipped as malformed: " + skipped.reason});
+  }
+  std::map<std::string, std::size_t> reasons;
+  for (const RefusedQso& refused : replay.refused) {
+    records.push_back({refused.record, refused.call + " refused by the plug-in: " + refused.reason});
+    ++reasons[refused.reason];
+  }
+  for (const QsoStep& step : timeline.steps) {
+    if (step.accepted && !step.counted) {
+      records.push_back({step.record, step.call + " on " + step.band +
+                                          " repeated: the plug-in already had this QSO"});
+    }
+  }
+  std::stable_sort(records.begin(), records.end(),
+                   [](const LeftOut& a, const LeftOut& b) { return a.record < b.record; });
+
+  std::string html =
+      "<section><h2>Left out</h2><p>Of " + std::to_string(replay.read) +
+      " records read, the plug-in counted " +
+      std::to_string(replay.accepted - timeline.repeats()) + " QSOs.</p><table class=\"left\">" +
+      countRow("Skipped as malformed", replay.skipped.size());
+  for (const auto& [reason, count] : reasons) {
+    html += countRow("Refused by the plug-in: " + escaped(reason), count);
+  }
+  if (reasons.empty()) html += countRow("Refused by the plug-in", 0);
+  html += countRow("Repeats the plug-in kept once", static_cast<std::size_t>(timeline.repeats())) +
+          "</table>";
+  if (records.empty()) return html + "</section>";
+  html += "<ul class=\"records\">";
+  for (std::size_t i = 0; i < records.size() && i < kListedRecords; ++i) {
+    html += "<li>record " + std::to_string(records[i].record) + ": " + escaped(records[i].text) +
+            "</li>";
+  }
+  if (records.size() > kListedRecords) {
+    html += "<li>and " + std::to_string(records.size() - kListedRecords) +
+            " more</li>";
+  }
+  return html + "</ul></section>";
+}
+
+}  // namespace velmora::cli::report

@@ -1,0 +1,33 @@
+#pragma once
+// QSO times as counts from 1970-01-01 00:00 UTC, for placing QSOs on a
+// chart's time axis and binning them by hour, and the way back to a
+// calendar date for the axis labels.
+
+#include <string>
+
+#include "log_qso.h"
+
+namespace velmora::cli::report {
+
+long long utcSeconds(const CivilTime& time);
+
+// `a` / `b` rounded towards minus infinity, so that times before 1970 fall
+// into the right hour and day too.
+long long floorDiv(long long a, long long b);
+
+// The whole hour that holds `time`.
+long long utcHour(const CivilTime& time);
+
+// The calendar date and time at which hour `hour` starts.
+CivilTime startOfHour(long long hour);
+
+// "Sat 12 Mar" for the day that holds hour `hour`.
+std::string dayLabel(long long hour);
+
+// "2011-03-12 06:04" (minutes, no seconds).
+std::string minuteText(const CivilTime& time);
+
+// `a` before `b` in time.
+bool earlier(const CivilTime& a, const CivilTime& b);
+
+}  // namespace velmora::cli::report
