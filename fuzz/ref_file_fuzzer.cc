@@ -2,7 +2,8 @@
 // and checks what the reader promises whatever the file holds:
 // - a department found is two characters, and the file holds a line that is
 //   the call sign, one separator and that department;
-// - the same file with CR LF line ends gives the same answer.
+// - the same file with CR LF line ends gives the same answer;
+// - a CR ending the file ends its last line as a LF does.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -22,12 +23,13 @@ std::optional<std::string> lookUp(const std::string& file, const std::string& ca
 }
 
 // True when `file` has a line "<call><any character><department>" ending
-// with a line end or the end of the file.
+// with a line end (LF, CR LF, or a CR that ends the file) or the end of the
+// file.
 bool holdsRecord(const std::string& file, const std::string& call, const std::string& department) {
   for (std::size_t start = 0; start <= file.size();) {
     const std::size_t end = std::min(file.find('\n', start), file.size());
     std::string line = file.substr(start, end - start);
-    if (end < file.size() && !line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.size() == call.size() + 1 + department.size() && line.compare(0, call.size(), call) == 0 &&
         line.compare(call.size() + 1, department.size(), department) == 0) {
       return true;
@@ -60,6 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (file.find('\r') == std::string::npos) {
     require(lookUp(withCrlf(file), call) == found, "CR LF line ends give the same answer");
+    require(lookUp(file + "\r", call) == lookUp(file + "\n", call),
+            "a CR ending the file ends the last line as a LF does");
   }
   return 0;
 }

@@ -64,9 +64,10 @@ HeaderFields CabrilloExport::headerForm() const {
 
 MessageRequest CabrilloExport::writeCabrilloFile(int claimedScore) {
   const std::string fileName = basePath_ + ".cbr";
+  // The extra header file is made when absent even if the log cannot be.
+  const std::string extraHeader = ReadOrCreateExtraHeader(kExtraHeaderFile);
   bool produced = false;
   if (IsAcceptableBasePath(basePath_)) {
-    const std::string extraHeader = ReadOrCreateExtraHeader(kExtraHeaderFile);
     const HeaderFields header = headerForm();
     produced = WriteFileReplacing(fileName, [&](std::ostream& out) {
       WriteCabrilloLog(out, header, claimedScore, extraHeader, qsoLines_);

@@ -28,8 +28,9 @@ class CabrilloExport {
                   std::string_view exchangeReceived);
 
   // Writes the Cabrillo file over any earlier one and returns the message
-  // that tells the operator whether it was produced. A base path that no file
-  // may carry writes nothing; a failure never destroys an earlier file.
+  // that tells the operator whether it was produced. The extra header file is
+  // created empty when absent, whatever the base path. A base path that no
+  // file may carry writes nothing; a failure never destroys an earlier file.
   MessageRequest writeCabrilloFile(int claimedScore);
 
   // The export step of a summary request: one QSO line per record of `log`,

@@ -1,12 +1,37 @@
 #pragma once
-// Moving a finished file over an earlier one; each platform defines it.
+// Putting new bytes in place of a file's, the platform's part: a new file
+// made beside the earlier one and moved over it, or, where that cannot be
+// done, the earlier file overwritten in place. Each platform defines these.
 
+#include <optional>
 #include <string>
 
 namespace velmora {
 
+// The file that a write to `name` reaches: when `name` is a symbolic link,
+// the file it leads to (through any chain of links); else `name` itself.
+std::string FinalPathOf(const std::string& name);
+
+enum class NewFile {
+  Created,    // made, empty, and closed again
+  NameTaken,  // something of that name exists (a file, a folder, a link); left as it is
+  Refused,    // the folder takes no new file (no right to, a name too long, no folder)
+};
+
+// Creates `name` as a new, empty file, and never opens one that exists.
+NewFile CreateNewFile(const std::string& name);
+
 // Moves `source` to `target`, replacing `target` if it exists. On failure
 // both files stay as they were and the result is false.
 bool ReplaceFileWith(const std::string& source, const std::string& target);
+
+// Puts `bytes` in place of the content of `name`, created when absent, and
+// cuts it to their length; `earlier` is what the file holds (nullopt when
+// absent). Room for the longer text is claimed before any byte changes, so a
+// full disk fails while the file is still as it was; a write that fails all
+// the same puts `earlier` back. Other programs may read and write the file
+// meanwhile. False when the file was not written.
+bool OverwriteInPlace(const std::string& name, const std::string& bytes,
+                      const std::optional<std::string>& earlier);
 
 }  // namespace velmora

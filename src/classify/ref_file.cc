@@ -25,7 +25,8 @@ std::string departmentOf(std::string_view record) {
   return std::string(record.substr(record.size() - kDepartmentLength));
 }
 
-// A line ended by LF loses a CR directly before the LF.
+// A line loses a CR at its end: one directly before its LF, or the last
+// byte of the file.
 std::string_view withoutCarriageReturn(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   return line;
@@ -74,8 +75,9 @@ std::optional<std::string> findDepartment(std::istream& records, std::string_vie
     if (auto record = firstRecordIn(data.substr(0, whole), call)) return departmentOf(*record);
     cut.assign(data.substr(whole));
   } while (records);
-  // A last line without a line end keeps a CR at its end.
-  if (isRecordFor(cut, call)) return departmentOf(cut);
+  // A last line without a LF: a CR at its end is its line end.
+  const std::string_view last = withoutCarriageReturn(cut);
+  if (isRecordFor(last, call)) return departmentOf(last);
   return std::nullopt;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // The reference file that maps French call signs to their two-character
 // departments. One record per line: the call sign, one separator character
-// (any), the department. A line ends with LF or CR LF; a last line without a
-// line end still counts. Lines of any length are read whole, and lines of
-// fewer than 4 characters hold no record. The first record whose call sign
-// equals the looked-up call (byte-exact, case-sensitive) decides.
+// (any), the department. A line ends with LF or CR LF; a last line without
+// either still counts, and a CR that ends the file ends it as well. Lines of
+// any length are read whole, and lines of fewer than 4 characters hold no
+// record. The first record whose call sign equals the looked-up call
+// (byte-exact, case-sensitive) decides.
 
 #include <istream>
 #include <optional>

@@ -242,12 +242,26 @@ TEST_P(CallChecking, ReferenceFileIsReadOnlyFromPluginsFolder) {
 
 TEST_P(CallChecking, ReferenceFileWithCrLfAndWithoutFinalLineEnd) {
   start(Home::French);
-  for (const char* file : {"F5AB 75\r\nF6ABC 13\r\nF4ABC/P 2A\r\n", "F5AB 75\nF4ABC/P 2A"}) {
+  for (const char* file : {"F5AB 75\r\nF6ABC 13\r\nF4ABC/P 2A\r\n", "F5AB 75\nF4ABC/P 2A",
+                           "F5AB 75\r\nF4ABC/P 2A\r"}) {
     folder().writeFile(kRefFile, file);
     const auto v = check(entered("F4ABC/P", "F"));
     EXPECT_EQ(v->code, 3);
     EXPECT_TRUE(v->exchange.holds("2A"));
   }
+}
+
+// A CR ends the file's last line as a LF would: no call with a trailing
+// blank matches that line, and no CR reaches the host's buffer.
+TEST_P(CallChecking, CarriageReturnEndingTheReferenceFileIsALineEnd) {
+  folder().writeFile(kRefFile, "F5AB 75\r\nF6ABC 13\r");
+  start(Home::French);
+  auto v = check(entered("F6ABC", "F"));
+  EXPECT_EQ(v->code, 3);
+  EXPECT_TRUE(v->exchange.holds("13"));
+  v = check(entered("F6ABC ", "F"));
+  EXPECT_EQ(v->code, 1);
+  EXPECT_TRUE(v->exchange.holds(""));
 }
 
 TEST_P(CallChecking, ReferenceFileIsClosedAfterEachCheckAndReadAfresh) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin_scenario.h"
+#include "exporting_scenario.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -25,34 +25,8 @@ constexpr int kNoNewMultiplier = 1;
 constexpr int kNewDxcc = 2;
 constexpr int kNewDepartment = 3;
 
-class FileFaults : public PluginScenario {
+class FileFaults : public ExportingScenario {
  protected:
-  // Starts a contest asking for the export; the header dialog is cancelled.
-  void startExporting() {
-    MessageWatch watch;
-    host::ContestStart start;
-    start.exportRequested = 1;
-    EXPECT_EQ(plugin().resetStats(start), 1);
-    EXPECT_TRUE(shownExactly(watch.finish(), {}));
-  }
-
-  void logOneQso() {
-    host::Qso qso;
-    qso.call = "F5AAA";
-    qso.exchangeReceived = "13";
-    ASSERT_EQ(plugin().addData(qso), 1);
-  }
-
-  // One summary request: its text and the messages it showed.
-  std::string request(std::vector<ShownMessage>& shown) {
-    MessageWatch watch;
-    int flag = 0;
-    const std::string text = plugin().getResult(&flag);
-    shown = watch.finish();
-    EXPECT_EQ(flag, -1);
-    return text;
-  }
-
   int check(const std::string& call, const std::string& prefix) {
     host::CallCheck c;
     c.call = call;
@@ -60,10 +34,6 @@ class FileFaults : public PluginScenario {
     char expected[128] = "";
     char message[56] = "";
     return plugin().checkCall(c, expected, message);
-  }
-
-  static bool hasLine(const std::string& text, const std::string& line) {
-    return text.find(line + "\r\n") != std::string::npos;
   }
 };
 VELMORA_SCENARIO_SUITE_PLAIN_NAMES(FileFaults);

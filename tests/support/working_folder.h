@@ -22,10 +22,18 @@ class WorkingFolder {
   bool exists(const std::string& relative) const;
   // The bytes of a file under the folder ("" when it cannot be read).
   std::string readFile(const std::string& relative) const;
+  // Makes `link` a symbolic link to `target` (as the link holds it,
+  // relative to the link's folder; on Windows it must exist). False when no
+  // link could be made.
+  bool makeLink(const std::string& link, const std::string& target);
+  // Whether opening `link` reaches the file `target` while `link` is not
+  // that file itself: a link (or chain of links) to it.
+  bool leadsTo(const std::string& link, const std::string& target) const;
 
  private:
   std::filesystem::path previous_;
   std::filesystem::path path_;
+  bool holdsLinks_ = false;  // Windows cannot remove them: Linux's rm does
 };
 
 }  // namespace velmora::testing

@@ -62,24 +62,49 @@ TEST_F(DiskFull, SettingsShorterValueFitsAndLeavesNoOldTail) {
   EXPECT_EQ(folder.readFile("Plugins/VIRDO.ini"), "[Settings]\r\nClaimed=7\r\nName=Jean Dupont\r\n");
 }
 
-TEST_F(DiskFull, CabrilloExportKeepsTheEarlierLogAndSaysNotProduced) {
+// A log of one QSO exported with room to spare, then grown to 51 QSOs for
+// an export on a full disk.
+struct GrownLog {
+  GrownLog() {
+    exportObject.prepareHeader("F6BBB", settings, op);
+    QsoRecord qso;
+    qso.call = "DL1XX";
+    qso.mode = "CW";
+    qso.exchangeSent = "75";
+    qso.exchangeReceived = "001";
+    log.append(qso);
+    EXPECT_EQ(exportObject.exportLog(log, 3).text, "File produced: F6BBB.cbr");
+    for (int i = 0; i < 50; ++i) log.append(qso);
+  }
+  bool exportSaysNotProduced() {
+    return exportObject.exportLog(log, 3).text == "File not produced: F6BBB.cbr";
+  }
   MemorySettings settings;
   ScriptedOperator op;
   CabrilloExport exportObject;
-  exportObject.prepareHeader("F6BBB", settings, op);
   QsoLog log;
-  QsoRecord qso;
-  qso.call = "DL1XX";
-  qso.mode = "CW";
-  qso.exchangeSent = "75";
-  qso.exchangeReceived = "001";
-  log.append(qso);
-  ASSERT_EQ(exportObject.exportLog(log, 3).text, "File produced: F6BBB.cbr");
-  const std::string earlier = folder.readFile("F6BBB.cbr");
-  for (int i = 0; i < 50; ++i) log.append(qso);
+};
 
-  EXPECT_TRUE(testing::inChildWithFileSizeLimit(kRoomLeft, [&] {
-    return exportObject.exportLog(log, 3).text == "File not produced: F6BBB.cbr";
+TEST_F(DiskFull, CabrilloExportKeepsTheEarlierLogAndSaysNotProduced) {
+  GrownLog grown;
+  const std::string earlier = folder.readFile("F6BBB.cbr");
+  EXPECT_TRUE(testing::inChildWithFileSizeLimit(kRoomLeft, [&grown] {
+    return grown.exportSaysNotProduced();
+  }));
+  EXPECT_EQ(folder.readFile("F6BBB.cbr"), earlier);
+  EXPECT_TRUE(noTemporaryLeft());
+}
+
+// A folder that takes no new file has the log written in place; a full disk
+// must not cost the earlier log there either. The export runs as an ordinary
+// user, who may write the earlier log but not create files in root's folder.
+TEST_F(DiskFull, CabrilloInPlaceWriteKeepsTheEarlierLogAndSaysNotProduced) {
+  GrownLog grown;
+  const std::string earlier = folder.readFile("F6BBB.cbr");
+  std::filesystem::permissions(folder.path() / "F6BBB.cbr", std::filesystem::perms::others_write,
+                               std::filesystem::perm_options::add);
+  EXPECT_TRUE(testing::inChildWithFileSizeLimit(kRoomLeft, [&grown] {
+    return testing::inUnprivilegedChild([&grown] { return grown.exportSaysNotProduced(); });
   }));
   EXPECT_EQ(folder.readFile("F6BBB.cbr"), earlier);
   EXPECT_TRUE(noTemporaryLeft());

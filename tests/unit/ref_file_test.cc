@@ -76,12 +76,18 @@ TEST(RefFile, FourCharacterLineOfBlanksIsARecordForABlankCall) {
   EXPECT_EQ(find("  75\n", " "), "75");
 }
 
-TEST(RefFile, CarriageReturnCountsAsLineEndOnlyBeforeLineFeed) {
+TEST(RefFile, CarriageReturnEndsALineOnlyBeforeLineFeedOrAtTheEndOfTheFile) {
   // Elsewhere a CR is an ordinary character, here the separator.
   EXPECT_EQ(find("F5AB\r75\n", "F5AB"), "75");
-  // A last line ending in a lone CR keeps it in its department.
-  EXPECT_EQ(find("F5AB 75\r", "F5AB"), std::nullopt);
-  EXPECT_EQ(find("F5AB 75\r", "F5AB "), "5\r");
+  EXPECT_EQ(find("F5AB\r75\r", "F5AB"), "75");
+  // A lone CR ending the last line is its line end, as CR LF and LF are.
+  for (const char* file : {"F5AB 75\r", "F6ABC 13\nF5AB 75\r", "F6ABC 13\r\nF5AB 75\r"}) {
+    SCOPED_TRACE(::testing::PrintToString(std::string(file)));
+    EXPECT_EQ(find(file, "F5AB"), "75");
+    EXPECT_EQ(find(file, "F5AB "), std::nullopt);  // no CR in a department
+  }
+  // Only one CR is a line end: a second one belongs to the line.
+  EXPECT_EQ(find("F5AB 7\r\r", "F5AB"), "7\r");
 }
 
 // Filler records of another call, then blank lines, to exactly `length` bytes.
@@ -107,7 +113,7 @@ TEST(RefFile, RecordsAcrossTheReadingBlocksAreReadWhole) {
     const std::string file = filledTo(kBlock - c.bytesInFirstBlock) + c.record + "F9ZZ 01\n";
     EXPECT_EQ(find(file, c.call), c.record.substr(c.call.size() + 1, 2));
   }
-  EXPECT_EQ(find(filledTo(kBlock - 4) + "F5AB 75\r", "F5AB "), "5\r");
+  EXPECT_EQ(find(filledTo(kBlock - 4) + "F5AB 75\r", "F5AB"), "75");
   EXPECT_EQ(find(std::string(3 * kBlock, 'x') + "\nF5AB 75", "F5AB"), "75");
 }
 
