@@ -213,7 +213,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const char* myPrefix = in.ConsumeBool() ? prefix.c_str() : nullptr;
         ResetStats0("", 0, "F6BBB", nullptr, nullptr, "", "", "", "", "", "", "", "", "", myPrefix,
                     0, 0, 0, 0.0, 0.0, "", area.c_str(), "");
-        contest = Contest{velmora::IsFrenchPrefix(myPrefix) != 0, {}, {}, contest.longestExchange};
+        // The boundary scores an operator without a prefix as in France.
+        const bool inFrance = myPrefix == nullptr || velmora::isFrenchPrefix(myPrefix);
+        contest = Contest{inFrance, {}, {}, contest.longestExchange};
         checkSummary(contest);
         break;
       }

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
-#include "cabrillo/replace_all.h"
+#include "text/ascii.h"
+#include "text/replace_all.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
 constexpr std::string_view kRefused = "<>:\"|?*";
 constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
 constexpr std::array<std::string_view, 2> kNumberedDevices = {"COM", "LPT"};
@@ -19,9 +18,7 @@ constexpr std::array<std::string_view, 2> kNumberedDevices = {"COM", "LPT"};
 bool isDeviceName(std::string_view name) {
   name = name.substr(0, name.find('.'));
   name = name.substr(0, name.find_last_not_of(' ') + 1);
-  std::string upper(name);
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  const std::string upper = upperAscii(name);
   if (std::find(kDevices.begin(), kDevices.end(), upper) != kDevices.end()) return true;
   return upper.size() == 4 && upper[3] >= '1' && upper[3] <= '9' &&
          std::find(kNumberedDevices.begin(), kNumberedDevices.end(),
@@ -30,14 +27,13 @@ bool isDeviceName(std::string_view name) {
 
 }  // namespace
 
-std::string BasePathFromCall(std::string_view myCall) {
-  std::string path = ReplaceAll(ReplaceAll(myCall, "/", "_"), "\\", "_");
-  path.erase(0, path.find_first_not_of(kWhiteSpace));
-  path.erase(path.find_last_not_of(kWhiteSpace) + 1);
-  return path.empty() ? "VIRDO" : path;
+std::string basePathFromCall(std::string_view myCall) {
+  const std::string path = replaceAll(replaceAll(myCall, "/", "_"), "\\", "_");
+  const std::string_view trimmed = trimAsciiBlanks(path);
+  return trimmed.empty() ? "VIRDO" : std::string(trimmed);
 }
 
-bool IsAcceptableBasePath(std::string_view basePath) {
+bool isAcceptableBasePath(std::string_view basePath) {
   const bool refusedCharacter = std::any_of(basePath.begin(), basePath.end(), [](char c) {
     const auto byte = static_cast<unsigned char>(c);
     return byte < 32 || kRefused.find(c) != std::string_view::npos;

@@ -2,12 +2,12 @@
 
 #include <fstream>
 
-#include "platform/whole_file.h"
+#include "ports/file_system.h"
 
 namespace velmora {
 
-std::string ReadOrCreateExtraHeader(const std::string& fileName) {
-  if (std::optional<std::string> bytes = ReadWholeFile(fileName)) return *std::move(bytes);
+std::string readOrCreateExtraHeader(const std::string& fileName) {
+  if (std::optional<std::string> bytes = readWholeFile(fileName)) return *std::move(bytes);
   std::ofstream create(fileName, std::ios::binary | std::ios::app);
   return "";
 }

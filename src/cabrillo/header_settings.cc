@@ -7,20 +7,20 @@ namespace {
 constexpr std::string_view kSection = "Settings";
 }
 
-void ReadHeaderSettings(SettingsStore& settings, std::string_view myCall, HeaderFields& fields) {
+void readHeaderSettings(SettingsStore& settings, std::string_view myCall, HeaderFields& fields) {
   fields.operators = settings.read(kSection, "Operators", myCall);
   fields.name = settings.read(kSection, "Name", "");
-  fields.address = StoredToEdited(settings.read(kSection, "Address", ""));
+  fields.address = storedToEdited(settings.read(kSection, "Address", ""));
   fields.claimed = settings.read(kSection, "Claimed", "");
   fields.contest = "Velmora";
   fields.category = "SOAB";
   fields.power = "DX";
   fields.email = settings.read(kSection, "Email", "");
   fields.club = settings.read(kSection, "Club", "");
-  fields.soapBox = StoredToEdited(settings.read(kSection, "SoapBox", ""));
+  fields.soapBox = storedToEdited(settings.read(kSection, "SoapBox", ""));
 }
 
-void WriteHeaderSettings(SettingsStore& settings, const HeaderFields& stored) {
+void writeHeaderSettings(SettingsStore& settings, const HeaderFields& stored) {
   settings.write(kSection, "Operators", stored.operators);
   settings.write(kSection, "Name", stored.name);
   settings.write(kSection, "Address", stored.address);

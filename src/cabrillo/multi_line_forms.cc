@@ -1,19 +1,19 @@
 #include "cabrillo/multi_line_forms.h"
 
-#include "cabrillo/replace_all.h"
+#include "text/replace_all.h"
 
 namespace velmora {
 
-std::string StoredToEdited(std::string_view stored) {
-  return ReplaceAll(ReplaceAll(stored, "<CR>", "\r"), "<LF>", "\n");
+std::string storedToEdited(std::string_view stored) {
+  return replaceAll(replaceAll(stored, "<CR>", "\r"), "<LF>", "\n");
 }
 
-std::string EditedToStored(std::string_view edited) {
-  return ReplaceAll(ReplaceAll(edited, "\r", "<CR>"), "\n", "<LF>");
+std::string editedToStored(std::string_view edited) {
+  return replaceAll(replaceAll(edited, "\r", "<CR>"), "\n", "<LF>");
 }
 
-std::string StoredToHeader(std::string_view stored, std::string_view tag) {
-  return ReplaceAll(ReplaceAll(stored, "<CR>", "\r\n" + std::string(tag)), "<LF>", "");
+std::string storedToHeader(std::string_view stored, std::string_view tag) {
+  return replaceAll(replaceAll(stored, "<CR>", "\r\n" + std::string(tag)), "<LF>", "");
 }
 
 }  // namespace velmora

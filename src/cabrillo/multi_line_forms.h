@@ -9,9 +9,9 @@
 
 namespace velmora {
 
-std::string StoredToEdited(std::string_view stored);
-std::string EditedToStored(std::string_view edited);
+std::string storedToEdited(std::string_view stored);
+std::string editedToStored(std::string_view edited);
 // `tag` is the header line's tag with its colon and blank, e.g. "ADDRESS: ".
-std::string StoredToHeader(std::string_view stored, std::string_view tag);
+std::string storedToHeader(std::string_view stored, std::string_view tag);
 
 }  // namespace velmora

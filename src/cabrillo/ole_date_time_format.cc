@@ -31,7 +31,7 @@ CivilDate civilFromDays(long z) {
 
 }  // namespace
 
-std::string FormatQsoTime(const OleDateTime& value) {
+std::string formatQsoTime(const OleDateTime& value) {
   if (value.status != kOleDateTimeValid || !std::isfinite(value.days)) return "";
   if (value.days <= kFirstDay - 1.0 || value.days >= kLastDay + 1.0) return "";
   // A negative count holds its day in the whole part and the time of day,

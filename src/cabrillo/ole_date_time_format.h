@@ -12,6 +12,6 @@ namespace velmora {
 // their fraction still counts the time of day forwards (-1.25 is 1899-12-29
 // 06:00). Empty for a status other than valid, or a date outside the years
 // 100 to 9999.
-std::string FormatQsoTime(const OleDateTime& value);
+std::string formatQsoTime(const OleDateTime& value);
 
 }  // namespace velmora

@@ -1,7 +1,5 @@
 #include "cabrillo/qso_line.h"
 
-#include <string>
-
 #include "cabrillo/ole_date_time_format.h"
 
 namespace velmora {
@@ -19,33 +17,32 @@ void appendLeft(std::string& line, std::string_view text, std::size_t width) {
 
 }  // namespace
 
-std::string_view ModeTag(std::string_view mode) {
+std::string_view modeTag(std::string_view mode) {
   if (mode == "SSB") return "PH";
   if (mode == "CW") return "CW";
   return "??";
 }
 
-std::string FormatQsoLine(const QsoLineValues& v) {
-  std::string line = "QSO: ";
-  appendRight(line, std::to_string(v.frequencyKhz), 5);
+void appendQsoLine(std::string& line, const QsoRecord& qso, std::string_view sender) {
+  line += "QSO: ";
+  appendRight(line, std::to_string(qso.frequencyKhz), 5);
   line += ' ';
-  appendRight(line, v.modeTag, 2);
+  appendRight(line, modeTag(qso.mode), 2);
   line += ' ';
-  line += FormatQsoTime(v.qsoTime);
+  line += formatQsoTime(qso.qsoTime);
   line += ' ';
-  appendLeft(line, v.sender, 13);
+  appendLeft(line, sender, 13);
   line += ' ';
-  appendLeft(line, v.rstSent, 3);
+  appendLeft(line, qso.rstSent, 3);
   line += ' ';
-  appendLeft(line, v.exchangeSent, 6);
+  appendLeft(line, qso.exchangeSent, 6);
   line += ' ';
-  appendLeft(line, v.call, 13);
+  appendLeft(line, qso.call, 13);
   line += ' ';
-  appendLeft(line, v.rstReceived, 3);
+  appendLeft(line, qso.rstReceived, 3);
   line += ' ';
-  line += v.exchangeReceived;
+  line += qso.exchangeReceived;
   line += "\r\n";
-  return line;
 }
 
 }  // namespace velmora

@@ -1,31 +1,21 @@
 #pragma once
-// One Cabrillo "QSO: " line and the two-character mode it carries.
+// One Cabrillo "QSO: " line, formatted from a logged QSO and the sender's
+// call sign when the file is written.
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "log/ole_date_time.h"
+#include "log/qso_record.h"
 
 namespace velmora {
 
 // "PH" for "SSB", "CW" for "CW", "??" for anything else (exact comparison).
-std::string_view ModeTag(std::string_view mode);
+std::string_view modeTag(std::string_view mode);
 
-struct QsoLineValues {
-  std::int32_t frequencyKhz = 0;
-  std::string_view modeTag;
-  OleDateTime qsoTime;
-  std::string_view sender;  // the station's own call sign
-  std::string_view rstSent;
-  std::string_view exchangeSent;
-  std::string_view call;  // the station worked
-  std::string_view rstReceived;
-  std::string_view exchangeReceived;
-};
-
-// The line "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n" of these
-// values: fields are padded to their width and never cut.
-std::string FormatQsoLine(const QsoLineValues& values);
+// Appends the line "QSO: %5u %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n" of
+// the frequency in kHz, the mode tag, the time, `sender`, the sent report
+// and exchange, the call worked and the received report and exchange:
+// fields are padded to their width and never cut.
+void appendQsoLine(std::string& out, const QsoRecord& qso, std::string_view sender);
 
 }  // namespace velmora

@@ -1,20 +1,11 @@
 #include "checks/call_check.h"
 
 #include "classify/prefix_list.h"
-#include "log/short_text.h"
+#include "text/ascii.h"
+#include "text/short_text.h"
 
 namespace velmora {
 namespace {
-
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-  }
-  return true;
-}
 
 bool passesBandFilter(const CallCheckRequest& request) {
   return !request.bandFilter || equalIgnoringAsciiCase(request.band, *request.bandFilter);
@@ -37,12 +28,12 @@ CallCheckAnswer checkCall(const QsoLog& log, bool homeIsFrance, const CallCheckR
   CallCheckAnswer answer;
   if (!passesBandFilter(request)) return answer;
 
-  const bool stationIsFrench = IsFrenchPrefix(request.dxccPrefix) != 0;
+  const bool stationIsFrench = !request.dxccPrefix || isFrenchPrefix(*request.dxccPrefix);
   if (!homeIsFrance && !stationIsFrench) {
     answer.checkMessage = std::string(kOutsideFranceMessage);
     return answer;
   }
-  const std::string_view prefix = request.dxccPrefix ? request.dxccPrefix : "";
+  const std::string_view prefix = request.dxccPrefix.value_or("");
 
   // The file is read once: the suggestion and the department check share
   // the answer.

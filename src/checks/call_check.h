@@ -28,8 +28,8 @@ inline constexpr std::string_view kOutsideFranceMessage =
 
 struct CallCheckRequest {
   std::string_view call;
-  // May be null: it then compares as "" but counts as French.
-  const char* dxccPrefix = nullptr;
+  // nullopt when the host gave none: it then compares as "" but counts as French.
+  std::optional<std::string_view> dxccPrefix;
   std::string_view band;
   // Compared with `band` ignoring ASCII case; nullopt lets every band pass.
   std::optional<std::string_view> bandFilter;
@@ -46,7 +46,7 @@ struct CallCheckAnswer {
 // The department the reference file gives for a call, if any.
 using DepartmentLookup = std::function<std::optional<std::string>(std::string_view call)>;
 
-// `homeIsFrance` is the flag of the last contest start, tested for non-zero.
+// `homeIsFrance`: whether the operator of the last contest start is scored as in France.
 // `lookup` is asked exactly once when the band and home gates pass, else never.
 CallCheckAnswer checkCall(const QsoLog& log, bool homeIsFrance, const CallCheckRequest& request,
                           const DepartmentLookup& lookup);

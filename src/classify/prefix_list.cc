@@ -1,6 +1,6 @@
 #include "classify/prefix_list.h"
 
-#include "log/short_text.h"
+#include "text/short_text.h"
 
 namespace velmora {
 namespace {
@@ -26,7 +26,7 @@ constexpr std::size_t longestPrefix() {
 
 }  // namespace
 
-PrefixClass ClassifyPrefix(std::string_view prefix) {
+PrefixClass classifyPrefix(std::string_view prefix) {
   if (prefix.empty() || prefix.size() > longestPrefix() ||
       !kFirstCharacters[static_cast<unsigned char>(prefix.front())]) {
     return PrefixClass::Foreign;
@@ -38,12 +38,7 @@ PrefixClass ClassifyPrefix(std::string_view prefix) {
 }
 
 bool isFrenchPrefix(std::string_view prefix) {
-  return ClassifyPrefix(prefix) != PrefixClass::Foreign;
-}
-
-std::uint8_t IsFrenchPrefix(const char* prefix) {
-  if (prefix == nullptr) return 10;
-  return isFrenchPrefix(prefix) ? 1 : 0;
+  return classifyPrefix(prefix) != PrefixClass::Foreign;
 }
 
 }  // namespace velmora

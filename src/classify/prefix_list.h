@@ -3,7 +3,6 @@
 // part of the plug-in uses: whole-string, byte-exact, case-sensitive equality.
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 
 namespace velmora {
@@ -28,13 +27,9 @@ inline constexpr std::array<FrenchPrefix, 14> kFrenchPrefixList = {{
 
 // Metropolitan, Overseas, or Foreign for every prefix not in the list
 // (the empty one included).
-PrefixClass ClassifyPrefix(std::string_view prefix);
+PrefixClass classifyPrefix(std::string_view prefix);
 
 // Membership in the whole list, the two French classes not told apart.
 bool isFrenchPrefix(std::string_view prefix);
-
-// The flag the contest start stores as `HomeIsFrance`: 1 for a French prefix,
-// 0 for any other, 10 for a null pointer (so a null prefix counts as French).
-std::uint8_t IsFrenchPrefix(const char* prefix);
 
 }  // namespace velmora

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <memory>
 
-#include "log/short_text.h"
+#include "text/short_text.h"
 
 namespace velmora {
 namespace {
@@ -81,7 +81,7 @@ std::optional<std::string> findDepartment(std::istream& records, std::string_vie
   return std::nullopt;
 }
 
-std::optional<std::string> LookupDepartment(const std::string& path, std::string_view call) {
+std::optional<std::string> lookupDepartment(const std::string& path, std::string_view call) {
   // Binary, so that line ends are read alike on every platform.
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;

@@ -20,6 +20,6 @@ std::optional<std::string> findDepartment(std::istream& records, std::string_vie
 
 // Opens the file at `path` afresh, looks `call` up and closes the file again
 // before returning. A file that cannot be opened holds no record.
-std::optional<std::string> LookupDepartment(const std::string& path, std::string_view call);
+std::optional<std::string> lookupDepartment(const std::string& path, std::string_view call);
 
 }  // namespace velmora

@@ -1,16 +1,11 @@
 #include "log/qso_entries.h"
 
 #include "classify/prefix_list.h"
+#include "text/ascii.h"
 
 namespace velmora {
 
 namespace {
-
-bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool contains(const BandList& bands, std::string_view band) {
   for (const std::string& known : bands) {
@@ -43,13 +38,7 @@ bool passesModeAndExchangeFilters(const QsoReport& report) {
 }
 
 std::string departmentFromExchange(std::string_view exchangeReceived) {
-  std::size_t first = 0;
-  std::size_t last = exchangeReceived.size();
-  while (first < last && isBlank(exchangeReceived[first])) ++first;
-  while (last > first && isBlank(exchangeReceived[last - 1])) --last;
-  std::string department(exchangeReceived.substr(first, last - first));
-  for (char& c : department) c = upperAscii(c);
-  return department;
+  return upperAscii(trimAsciiBlanks(exchangeReceived));
 }
 
 // The log is scanned for a duplicate on every add, so the fields that tell

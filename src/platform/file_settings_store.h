@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "plugin/platform.h"
+#include "ports/platform.h"
 
 namespace velmora {
 

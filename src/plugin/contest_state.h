@@ -1,24 +1,27 @@
 #pragma once
 // The values that one contest start sets and the other entries read.
 
-#include <cstdint>
 #include <string>
 
 namespace velmora {
 
+// Where the operator is, from their own DXCC prefix. Unknown (the host gave
+// no prefix at all) is scored as France.
+enum class OperatorHome { France, Abroad, Unknown };
+
 struct ContestState {
-  std::uint8_t homeIsFrance = 0;  // tested only for zero / non-zero (may hold 10)
-  int exportRequested = 0;        // any non-zero value asks for the Cabrillo export
+  OperatorHome home = OperatorHome::Abroad;
+  bool exportRequested = false;
   std::string myAreaTag;
+
+  bool operatorInFrance() const { return home != OperatorHome::Abroad; }
 };
 
-// The parameters of a contest start that the plug-in reads. A null pointer
-// from the host arrives as nullptr in `myDxccPrefix` (it has its own meaning);
-// the other texts arrive as empty strings.
+// What a contest start tells the plug-in.
 struct ContestStart {
-  int exportRequested = 0;
+  bool exportRequested = false;
   std::string myCall;
-  const char* myDxccPrefix = nullptr;
+  OperatorHome home = OperatorHome::Abroad;
   std::string myAreaTag;
 };
 

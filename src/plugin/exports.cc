@@ -1,16 +1,19 @@
 // The exported boundary: each entry turns the host's arguments into core
-// values, calls the one process-wide plug-in and turns the answer back.
-// Nothing thrown inside ever leaves an entry.
+// values, calls the one process-wide plug-in and turns the answer back. This
+// is the only file that knows the host's integers, raw pointers and result
+// codes. Nothing thrown inside ever leaves an entry.
 
 #include "plugin/exports.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "checks/call_check.h"
 #include "checks/exchange_validation.h"
-#include "plugin/host_platform.h"
+#include "classify/prefix_list.h"
+#include "ports/host_platform.h"
 #include "plugin/plugin.h"
 #include "plugin/set_info.h"
 
@@ -22,6 +25,20 @@ velmora::Plugin& plugin() {
 }
 
 std::string_view text(const char* p) { return p == nullptr ? std::string_view() : p; }
+
+std::optional<std::string_view> optionalText(const char* p) {
+  if (p == nullptr) return std::nullopt;
+  return std::string_view(p);
+}
+
+// The host passes no prefix at all for an operator it knows nothing about.
+velmora::OperatorHome operatorHome(const char* myDxccPrefix) {
+  if (myDxccPrefix == nullptr) return velmora::OperatorHome::Unknown;
+  return velmora::isFrenchPrefix(myDxccPrefix) ? velmora::OperatorHome::France
+                                               : velmora::OperatorHome::Abroad;
+}
+
+int doneOrIgnored(bool done) { return done ? 1 : 0; }
 
 // The host's date-time is 8 bytes of day count followed by a 4-byte status.
 velmora::OleDateTime dateTime(const HostDateTime* p) {
@@ -73,11 +90,12 @@ int VELMORA_CDECL ResetStats0(const char*, int exportRequested, const char* myCa
                               const char*, const char* myAreaTag, const char*) {
   try {
     velmora::ContestStart start;
-    start.exportRequested = exportRequested;
+    start.exportRequested = exportRequested != 0;
     start.myCall = text(myCall);
-    start.myDxccPrefix = myDxccPrefix;
+    start.home = operatorHome(myDxccPrefix);
     start.myAreaTag = text(myAreaTag);
-    return plugin().resetStats(start);
+    plugin().startContest(start);
+    return 1;
   } catch (...) {
     return 1;
   }
@@ -92,8 +110,9 @@ int VELMORA_CDECL AddData0(const char*, const char* call, HostDateTime*, HostDat
                            int, double, double, const char*, const char* areaTag, const char*,
                            const char* band, const char*) {
   try {
-    return plugin().addData(qsoReport(call, qsoTime, frequencyHz, mode, rstSent, rstReceived,
-                                      exchangeSent, exchangeReceived, dxccPrefix, areaTag, band));
+    return doneOrIgnored(plugin().logQso(qsoReport(call, qsoTime, frequencyHz, mode, rstSent,
+                                                   rstReceived, exchangeSent, exchangeReceived,
+                                                   dxccPrefix, areaTag, band)));
   } catch (...) {
     return 0;
   }
@@ -111,7 +130,7 @@ int VELMORA_CDECL RemoveData0(const char*, const char* call, HostDateTime*, Host
     const velmora::QsoReport report = qsoReport(call, nullptr, 0, mode, nullptr, nullptr,
                                                 exchangeSent, exchangeReceived, nullptr, nullptr,
                                                 band);
-    return plugin().removeData(report);
+    return doneOrIgnored(plugin().deleteQso(report));
   } catch (...) {
     return 0;
   }
@@ -127,9 +146,9 @@ int VELMORA_CDECL CheckCallFunc0(const char* call, unsigned, unsigned, const cha
   try {
     velmora::CallCheckRequest request;
     request.call = text(call);
-    request.dxccPrefix = dxccPrefix;
+    request.dxccPrefix = optionalText(dxccPrefix);
     request.band = text(band);
-    if (bandFilter != nullptr) request.bandFilter = bandFilter;
+    request.bandFilter = optionalText(bandFilter);
     const velmora::CallCheckAnswer answer = plugin().checkCall(request);
     if (answer.expectedExchange) copyToHostBuffer(expectedExchange, *answer.expectedExchange);
     if (answer.checkMessage) copyToHostBuffer(checkMessage, *answer.checkMessage);
@@ -150,7 +169,9 @@ int VELMORA_CDECL StatsIsValidExchg0(const char* exchange, const char*, const ch
 
 const char* VELMORA_CDECL GetResult0(int* flagOut) {
   try {
-    return plugin().getResult(flagOut);
+    const velmora::Plugin::Result result = plugin().summarize();
+    if (result.exported && flagOut != nullptr) *flagOut = -1;
+    return result.text.c_str();
   } catch (...) {
     return "";
   }
@@ -158,7 +179,7 @@ const char* VELMORA_CDECL GetResult0(int* flagOut) {
 
 void VELMORA_CDECL SetupSet0(void) {
   try {
-    plugin().setupSet();
+    plugin().showSetupMessage();
   } catch (...) {
   }
 }

@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "classify/prefix_list.h"
 #include "classify/ref_file.h"
 #include "log/qso_entries.h"
 #include "plugin/set_info.h"
@@ -11,51 +10,43 @@
 
 namespace velmora {
 
-int Plugin::resetStats(const ContestStart& start) {
+void Plugin::startContest(const ContestStart& start) {
   log_.clear();
   bands_.clear();
   state_.exportRequested = start.exportRequested;
   state_.myAreaTag = start.myAreaTag;
-  state_.homeIsFrance = IsFrenchPrefix(start.myDxccPrefix);
-  if (state_.exportRequested != 0) {
-    cabrillo_.prepareHeader(start.myCall, platform_.settings, platform_.ui);
-  }
-  return 1;
+  state_.home = start.home;
+  if (state_.exportRequested) cabrillo_.prepareHeader(start.myCall, platform_.settings, platform_.ui);
 }
 
-int Plugin::addData(const QsoReport& report) {
+bool Plugin::logQso(const QsoReport& report) {
   try {
-    return addQso(log_, bands_, state_.homeIsFrance != 0, report) ? 1 : 0;
+    return addQso(log_, bands_, state_.operatorInFrance(), report);
   } catch (const std::bad_alloc&) {
-    return 0;
+    return false;
   }
 }
 
-int Plugin::removeData(const QsoReport& report) { return removeQso(log_, report) ? 1 : 0; }
+bool Plugin::deleteQso(const QsoReport& report) { return removeQso(log_, report); }
 
 CallCheckAnswer Plugin::checkCall(const CallCheckRequest& request) const {
-  return velmora::checkCall(log_, state_.homeIsFrance != 0, request, [this](std::string_view call) {
-    return LookupDepartment(platform_.refFilePath, call);
+  return velmora::checkCall(log_, state_.operatorInFrance(), request, [this](std::string_view call) {
+    return lookupDepartment(platform_.refFilePath, call);
   });
 }
 
-void Plugin::setupSet() {
+void Plugin::showSetupMessage() {
   platform_.ui.showMessage(MessageRequest{kNoSetupMessage, std::nullopt, MessageIcon::None, false});
 }
 
-const char* Plugin::getResult(int* flagOut) {
+Plugin::Result Plugin::summarize() {
   orderBands(bands_);
-  Summary summary = summarize(log_, bands_, state_);
-  claimedScore_ = summary.score;
+  Summary summary =
+      velmora::summarize(log_, bands_, OperatorStation{state_.operatorInFrance(), state_.myAreaTag});
   platform_.settings.write("Settings", "Claimed", std::to_string(summary.score));
   resultText_ = std::move(summary.text);
-  if (state_.exportRequested != 0) exportLog(flagOut);
-  return resultText_.c_str();
-}
-
-void Plugin::exportLog(int* flagOut) {
-  platform_.ui.showMessage(cabrillo_.exportLog(log_, claimedScore_));
-  if (flagOut != nullptr) *flagOut = -1;
+  if (state_.exportRequested) platform_.ui.showMessage(cabrillo_.exportLog(log_, summary.score));
+  return Result{resultText_, state_.exportRequested};
 }
 
 }  // namespace velmora

@@ -1,16 +1,16 @@
 #pragma once
 // The process-wide plug-in: it owns the contest state, the QSO log, the band
-// list and the summary text, and carries out every entry that touches them.
-// The exported boundary holds one instance; tests build a fresh one each.
+// list, the summary text and the Cabrillo export, and carries out every
+// step of a contest that touches them. The exported boundary holds one
+// instance; tests build a fresh one each.
 
-#include <cstdint>
 #include <string>
 
 #include "cabrillo/cabrillo_export.h"
 #include "checks/call_check.h"
 #include "log/qso_log.h"
 #include "plugin/contest_state.h"
-#include "plugin/platform.h"
+#include "ports/platform.h"
 
 namespace velmora {
 
@@ -22,42 +22,41 @@ class Plugin {
 
   // Starts a contest: empties the log and the band list and records the
   // operator's data; when an export is requested, prepares the Cabrillo
-  // header through the header dialog. Always returns 1.
-  int resetStats(const ContestStart& start);
+  // header through the header dialog.
+  void startContest(const ContestStart& start);
 
-  // 1 when the QSO is in the log afterwards, 0 when it does not count or
-  // memory ran out (the log then stays as it was).
-  int addData(const QsoReport& report);
-  int removeData(const QsoReport& report);
+  // True when the QSO is in the log afterwards, false when it does not count
+  // or memory ran out (the log then stays as it was).
+  bool logQso(const QsoReport& report);
+  // Deletes the oldest QSO with the report's call, mode and band, if any.
+  // False only when the report fails the mode and exchange filters.
+  bool deleteQso(const QsoReport& report);
 
   // The call check against the log and the reference file; changes nothing.
   CallCheckAnswer checkCall(const CallCheckRequest& request) const;
 
   // Shows the "no additional setup" message box.
-  void setupSet();
+  void showSetupMessage();
 
-  // Sorts the band list, rebuilds the summary text from the log, stores the
-  // claimed score and writes it to the settings. After a requested Cabrillo
-  // export, stores -1 through a non-null `flagOut`; otherwise leaves it alone.
-  // The text stays valid until the next call.
-  const char* getResult(int* flagOut);
+  struct Result {
+    const std::string& text;  // valid until the next summary
+    bool exported;            // the contest asked for the Cabrillo export (written or not)
+  };
 
-  const ContestState& state() const { return state_; }
+  // Orders the band list, rebuilds the summary text from the log and writes
+  // the claimed score to the settings; when the contest asked for an
+  // export, then writes the Cabrillo file and tells the operator.
+  Result summarize();
+
   const QsoLog& log() const { return log_; }
-  const BandList& bands() const { return bands_; }
-  std::int32_t claimedScore() const { return claimedScore_; }
-  const CabrilloExport& cabrillo() const { return cabrillo_; }
 
  private:
-  void exportLog(int* flagOut);
-
   Platform& platform_;
   CabrilloExport cabrillo_;
   ContestState state_;
   QsoLog log_;
   BandList bands_;
   std::string resultText_;
-  std::int32_t claimedScore_ = 0;
 };
 
 }  // namespace velmora

@@ -1,6 +1,8 @@
 #include "score/band_order.h"
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -8,14 +10,15 @@ namespace {
 
 constexpr std::size_t kBandKeyLength = 20;
 
-}  // namespace
-
+// The key a band name is compared by; the name itself is not changed.
 std::string bandKey(std::string_view name) {
   std::string key;
   if (name.size() < kBandKeyLength) key.assign(kBandKeyLength - name.size(), '0');
   key += name;
   return key;
 }
+
+}  // namespace
 
 void orderBands(BandList& bands) {
   // Every summary request orders the list: each key is made once, and moves

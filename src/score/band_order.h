@@ -4,15 +4,9 @@
 // of 20 or more characters is its own key). Thus 160m, 80m, ..., 10m come out
 // in that order, and 7 and 07, whose keys are equal, keep their places.
 
-#include <string>
-#include <string_view>
-
 #include "log/qso_record.h"
 
 namespace velmora {
-
-// The key a band name is compared by; the name itself is not changed.
-std::string bandKey(std::string_view name);
 
 // Reorders `bands` in place by comparing every pair (i, j > i) once and
 // exchanging them when the key of i is strictly less than the key of j.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "classify/prefix_list.h"
-#include "log/short_text.h"
+#include "text/short_text.h"
 #include "score/distinct_per_band.h"
 
 namespace velmora {
@@ -71,7 +71,7 @@ class LastClass {
   PrefixClass of(const std::string& prefix) {
     if (!last_ || !sameText(*last_, prefix)) {
       last_ = prefix;
-      class_ = ClassifyPrefix(prefix);
+      class_ = classifyPrefix(prefix);
     }
     return class_;
   }
@@ -84,8 +84,8 @@ class LastClass {
 }  // namespace
 
 std::vector<BandTally> tallyBands(const QsoLog& log, const BandList& bands,
-                                  const ContestState& state) {
-  const bool homeIsFrance = state.homeIsFrance != 0;
+                                  const OperatorStation& station) {
+  const bool homeIsFrance = station.inFrance;
   std::vector<BandTally> tallies(bands.size());
   const std::vector<std::size_t> first = firstEntries(bands);
   BandIndex bandIndex(bands);
@@ -103,7 +103,7 @@ std::vector<BandTally> tallyBands(const QsoLog& log, const BandList& bands,
       ++tally.metropolitan;
     } else if (cls == PrefixClass::Overseas) {
       ++tally.overseas;
-    } else if (sameText(r.areaTag, state.myAreaTag)) {
+    } else if (sameText(r.areaTag, station.myAreaTag)) {
       ++tally.sameArea;
     } else {
       ++tally.otherArea;
@@ -115,12 +115,6 @@ std::vector<BandTally> tallyBands(const QsoLog& log, const BandList& bands,
   }
   for (std::size_t i = 0; i < bands.size(); ++i) tallies[i] = tallies[first[i]];
   return tallies;
-}
-
-BandTally tallyBand(const QsoLog& log, std::string_view band, const ContestState& state) {
-  BandList one;
-  one.append(std::string(band));
-  return tallyBands(log, one, state).front();
 }
 
 std::int64_t bandPoints(const BandTally& tally) {
@@ -135,15 +129,15 @@ std::int32_t clampedScore(std::int64_t points, std::int64_t multipliers) {
   return static_cast<std::int32_t>(std::clamp(points * multipliers, lo, hi));
 }
 
-Summary summarize(const QsoLog& log, const BandList& bands, const ContestState& state) {
-  const bool homeIsFrance = state.homeIsFrance != 0;
+Summary summarize(const QsoLog& log, const BandList& bands, const OperatorStation& station) {
+  const bool homeIsFrance = station.inFrance;
   Summary summary;
   std::string& out = summary.text;
   out = homeIsFrance ? kHeaderHomeFrance : kHeaderAbroad;
   std::int64_t totalPoints = 0;
   std::int64_t totalDepartments = 0;
   std::int64_t totalDxcc = 0;
-  const std::vector<BandTally> tallies = tallyBands(log, bands, state);
+  const std::vector<BandTally> tallies = tallyBands(log, bands, station);
   for (std::size_t i = 0; i < bands.size(); ++i) {
     const std::string& band = bands[i];
     const BandTally& tally = tallies[i];

@@ -9,9 +9,14 @@
 #include <vector>
 
 #include "log/qso_log.h"
-#include "plugin/contest_state.h"
 
 namespace velmora {
+
+// The operator as the score sees them.
+struct OperatorStation {
+  bool inFrance = false;    // else only QSOs with French stations were logged
+  std::string myAreaTag;    // compared with each foreign station's area
+};
 
 // What one band contributes. Every counted QSO (non-empty call) falls under
 // exactly one of metropolitan, overseas, sameArea and otherArea; the first two
@@ -29,10 +34,7 @@ struct BandTally {
 // The tally of every entry of `bands`, in list order, from one pass over the
 // log. Records on bands not in the list are not counted.
 std::vector<BandTally> tallyBands(const QsoLog& log, const BandList& bands,
-                                  const ContestState& state);
-
-// The tally of one band.
-BandTally tallyBand(const QsoLog& log, std::string_view band, const ContestState& state);
+                                  const OperatorStation& station);
 
 // 6 per metropolitan, 15 per overseas, 3 per other-area and 1 per same-area QSO.
 std::int64_t bandPoints(const BandTally& tally);
@@ -47,6 +49,6 @@ struct Summary {
 
 // The summary over `bands` in their present order. The Total line's QSO
 // figure is the number of log records, empty calls included.
-Summary summarize(const QsoLog& log, const BandList& bands, const ContestState& state);
+Summary summarize(const QsoLog& log, const BandList& bands, const OperatorStation& station);
 
 }  // namespace velmora

@@ -1,6 +1,6 @@
 #include "score/distinct_per_band.h"
 
-#include "log/short_text.h"
+#include "text/short_text.h"
 
 namespace velmora {
 namespace {

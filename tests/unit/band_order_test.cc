@@ -15,13 +15,6 @@ BandList bandList(const std::vector<std::string>& names) {
 
 std::vector<std::string> names(const BandList& bands) { return {bands.begin(), bands.end()}; }
 
-TEST(BandKey, FillsWithZerosToTwentyCharacters) {
-  EXPECT_EQ(bandKey("7"), "00000000000000000007");
-  EXPECT_EQ(bandKey(""), "00000000000000000000");
-  EXPECT_EQ(bandKey("abcdefghijklmnopqrst"), "abcdefghijklmnopqrst");
-  EXPECT_EQ(bandKey("abcdefghijklmnopqrstuvw"), "abcdefghijklmnopqrstuvw");
-}
-
 struct OrderCase {
   const char* label;
   std::vector<std::string> before;
@@ -53,6 +46,17 @@ INSTANTIATE_TEST_SUITE_P(
                   {"0000000000000000000A", "7", "0000000000000000000000", "AAAAAAAAAAAAAAAAAAAAA"},
                   {"AAAAAAAAAAAAAAAAAAAAA", "0000000000000000000A", "7",
                    "0000000000000000000000"}},
+        // The key fills a name with zeros to exactly 20 characters: "7" and
+        // the 19-character "000...07" share a key, as "" and "0" do.
+        OrderCase{"FilledToTwentyCharactersExactly",
+                  {"7", "0000000000000000007", "8"}, {"8", "0000000000000000007", "7"}},
+        OrderCase{"FilledToTwentyCharactersExactlyOtherOrder",
+                  {"0000000000000000007", "7"}, {"0000000000000000007", "7"}},
+        OrderCase{"EmptyNameIsAllZeros", {"", "0"}, {"", "0"}},
+        OrderCase{"EmptyNameIsAllZerosOtherOrder", {"0", ""}, {"0", ""}},
+        OrderCase{"TwentyCharacterNamesAreTheirOwnKeys",
+                  {"abcdefghijklmnopqrst", "abcdefghijklmnopqrstuvw"},
+                  {"abcdefghijklmnopqrstuvw", "abcdefghijklmnopqrst"}},
         OrderCase{"BytesAboveAsciiCompareAsUnsigned", {"a", "\xE9"}, {"\xE9", "a"}},
         OrderCase{"EmptyList", {}, {}}, OrderCase{"OneBand", {"40m"}, {"40m"}}),
     [](const ::testing::TestParamInfo<OrderCase>& info) { return info.param.label; });

@@ -18,11 +18,13 @@ QsoRecord record(std::string call, std::string prefix, std::string area, std::st
   return r;
 }
 
-ContestState operatorState(bool homeIsFrance) {
-  ContestState state;
-  state.homeIsFrance = homeIsFrance ? 1 : 0;
-  state.myAreaTag = "EU";
-  return state;
+OperatorStation operatorState(bool homeIsFrance) { return OperatorStation{homeIsFrance, "EU"}; }
+
+// The tally of one band, as the summary of a list of that band alone has it.
+BandTally tallyBand(const QsoLog& log, std::string_view band, const OperatorStation& station) {
+  BandList one;
+  one.append(std::string(band));
+  return tallyBands(log, one, station).front();
 }
 
 BandList bandList(std::initializer_list<const char*> names) {

@@ -15,16 +15,16 @@ TEST(BasePath, ReplacesSlashesAndTrimsWhiteSpaceOnly) {
       {"", "VIRDO"},
       {" \t\v\f\r\n", "VIRDO"},
   };
-  for (const auto& [call, expected] : cases) EXPECT_EQ(BasePathFromCall(call), expected) << call;
+  for (const auto& [call, expected] : cases) EXPECT_EQ(basePathFromCall(call), expected) << call;
 }
 
 TEST(BasePath, RefusesCharactersAndDeviceNamesNoFileMayCarry) {
   const char* refused[] = {"F6:BBB", "F6<", ">F", "A\"B", "A|B", "A?", "A*", "A\tB", "A\x01",
                            "CON", "con", "Prn", "AUX", "nul", "COM1", "com9", "LPT1", "lpt9", "CON.X", "nul .a.b", "Aux."};
-  for (const char* name : refused) EXPECT_FALSE(IsAcceptableBasePath(name)) << name;
+  for (const char* name : refused) EXPECT_FALSE(isAcceptableBasePath(name)) << name;
   const char* accepted[] = {"F6BBB", "F_DL1XX_P", "F6 BBB", "COM", "COM0", "COM10", "LPT",
                             "CONX", "NULL", "VIRDO", "f6bbb.x", "X.CON", "A CON"};
-  for (const char* name : accepted) EXPECT_TRUE(IsAcceptableBasePath(name)) << name;
+  for (const char* name : accepted) EXPECT_TRUE(isAcceptableBasePath(name)) << name;
 }
 
 }  // namespace

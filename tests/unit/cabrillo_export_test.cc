@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "cabrillo/base_path.h"
 #include "child_process.h"
 #include "fake_settings.h"
 #include "working_folder.h"
@@ -78,7 +79,6 @@ TEST_F(CabrilloExportTest, WritesRecordsInLogOrderOncePerExport) {
       "QSO:  3550 ?? 2011-03-05 1412 F6BBB         599 75     G4XX          599 001\r\n";
   const std::string header = std::string(kHeader).replace(kHeader.find("SCORE: 0"), 8, "SCORE: 1234");
   EXPECT_EQ(folder.readFile("F6BBB.cbr"), header + expected + "END-OF-LOG:\r\n");
-  EXPECT_EQ(exportObject.qsoLines().size(), 3u);
 }
 
 TEST_F(CabrilloExportTest, CopiesExtraHeaderBytesUnchanged) {
@@ -116,7 +116,6 @@ TEST_F(CabrilloExportTest, CancelledDialogStillWritesMultiLineFieldsAsTaggedLine
   EXPECT_NE(file.find("ADDRESS: Main Street\r\nADDRESS: Springfield\r\nOPERATORS"),
             std::string::npos);
   EXPECT_NE(file.find("SOAPBOX: one line\r\n"), std::string::npos);
-  EXPECT_EQ(exportObject.fields().address, "Main Street\r\nSpringfield");
 }
 
 TEST_F(CabrilloExportTest, ReplacesAnEarlierFileWholeAndLeavesNoTemporary) {
@@ -133,7 +132,7 @@ TEST_F(CabrilloExportTest, RefusedBasePathWritesNothingAndSaysSo) {
   for (const char* call : {"F6:BBB", "CON", "lpt1", "F6?", "A\x02"}) {
     prepare(call);
     const MessageRequest message = exportObject.exportLog(log, 0);
-    EXPECT_EQ(message.text, "File not produced: " + exportObject.basePath() + ".cbr") << call;
+    EXPECT_EQ(message.text, "File not produced: " + basePathFromCall(call) + ".cbr") << call;
     EXPECT_EQ(message.caption, std::optional<std::string>("Output"));
     EXPECT_EQ(message.icon, MessageIcon::Error);
     EXPECT_TRUE(message.ownedByActiveWindow);

@@ -14,6 +14,11 @@ constexpr auto kNewDxcc = CallCheckResult::NewDxcc;
 constexpr auto kNewDepartment = CallCheckResult::NewDepartment;
 constexpr auto kNoVerdict = CallCheckResult::NoVerdict;
 
+std::optional<std::string_view> givenPrefix(const char* prefix) {
+  if (prefix == nullptr) return std::nullopt;
+  return std::string_view(prefix);
+}
+
 QsoRecord record(const std::string& call, const std::string& prefix, const std::string& band,
                  const std::string& exchange = "", const std::string& department = "") {
   QsoRecord r;
@@ -42,7 +47,7 @@ struct FakeRefFile {
 struct Case {
   const char* name;
   bool homeIsFrance;
-  const char* prefix;  // of the entered station; may be null
+  const char* prefix;  // of the entered station; null: the host gave none
   std::vector<QsoRecord> log;
   std::map<std::string, std::string, std::less<>> refFile;
   CallCheckResult result;
@@ -114,7 +119,7 @@ TEST_P(CallCheckCodes, GivesCodeAndSuggestion) {
   for (const QsoRecord& r : c.log) log.append(r);
   FakeRefFile ref{c.refFile};
   const CallCheckAnswer answer =
-      checkCall(log, c.homeIsFrance, {"F5AB", c.prefix, "40m", "40m"}, ref.lookup());
+      checkCall(log, c.homeIsFrance, {"F5AB", givenPrefix(c.prefix), "40m", "40m"}, ref.lookup());
   EXPECT_EQ(answer.result, c.result);
   EXPECT_EQ(answer.expectedExchange, c.expectedExchange);
   EXPECT_EQ(answer.checkMessage, std::nullopt);

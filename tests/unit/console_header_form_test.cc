@@ -22,7 +22,7 @@ HeaderFields preset() {
 bool run(const std::string& answers, HeaderFields& fields, std::string* shown = nullptr) {
   std::istringstream in(answers);
   std::ostringstream out;
-  const bool ok = EditHeaderOnConsole(in, out, fields);
+  const bool ok = editHeaderOnConsole(in, out, fields);
   if (shown) *shown = out.str();
   return ok;
 }

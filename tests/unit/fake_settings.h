@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/platform.h"
+#include "ports/platform.h"
 
 namespace velmora {
 

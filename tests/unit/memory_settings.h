@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "plugin/platform.h"
+#include "ports/platform.h"
 
 namespace velmora::testing {
 

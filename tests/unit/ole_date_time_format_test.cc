@@ -12,7 +12,7 @@ struct DateCase {
   const char* expected;
 };
 
-TEST(FormatQsoTime, FollowsTheCalendar) {
+TEST(formatQsoTime, FollowsTheCalendar) {
   const DateCase cases[] = {
       {0.0, "1899-12-30 0000"},
       {1.0, "1899-12-31 0000"},
@@ -31,35 +31,35 @@ TEST(FormatQsoTime, FollowsTheCalendar) {
       {-657434.0, "0100-01-01 0000"},
       {-657434.5, "0100-01-01 1200"},
   };
-  for (const DateCase& c : cases) EXPECT_EQ(FormatQsoTime(at(c.days)), c.expected) << c.days;
+  for (const DateCase& c : cases) EXPECT_EQ(formatQsoTime(at(c.days)), c.expected) << c.days;
 }
 
-TEST(FormatQsoTime, RoundsToTheNearestSecondFirst) {
+TEST(formatQsoTime, RoundsToTheNearestSecondFirst) {
   const double second = 1.0 / 86400;
-  EXPECT_EQ(FormatQsoTime(at(40607.0 + 59.6 * second)), "2011-03-05 0001");
-  EXPECT_EQ(FormatQsoTime(at(40607.0 + 59.4 * second)), "2011-03-05 0000");
-  EXPECT_EQ(FormatQsoTime(at(40607.0 + 86399.6 * second)), "2011-03-06 0000");
-  EXPECT_EQ(FormatQsoTime(at(-1.0 - 59.6 * second)), "1899-12-29 0001");
+  EXPECT_EQ(formatQsoTime(at(40607.0 + 59.6 * second)), "2011-03-05 0001");
+  EXPECT_EQ(formatQsoTime(at(40607.0 + 59.4 * second)), "2011-03-05 0000");
+  EXPECT_EQ(formatQsoTime(at(40607.0 + 86399.6 * second)), "2011-03-06 0000");
+  EXPECT_EQ(formatQsoTime(at(-1.0 - 59.6 * second)), "1899-12-29 0001");
 }
 
 // A negative count whose time of day rounds up to midnight carries forward
 // into the next day, not back into the day before.
-TEST(FormatQsoTime, NegativeCountRoundingUpToMidnightCarriesIntoTheNextDay) {
+TEST(formatQsoTime, NegativeCountRoundingUpToMidnightCarriesIntoTheNextDay) {
   const double second = 1.0 / 86400;
-  EXPECT_EQ(FormatQsoTime(at(-1.0 - 86399.6 * second)), "1899-12-30 0000");
-  EXPECT_EQ(FormatQsoTime(at(-(86399.6 * second))), "1899-12-31 0000");
-  EXPECT_EQ(FormatQsoTime(at(-2.0 - 86399.6 * second)), "1899-12-29 0000");
+  EXPECT_EQ(formatQsoTime(at(-1.0 - 86399.6 * second)), "1899-12-30 0000");
+  EXPECT_EQ(formatQsoTime(at(-(86399.6 * second))), "1899-12-31 0000");
+  EXPECT_EQ(formatQsoTime(at(-2.0 - 86399.6 * second)), "1899-12-29 0000");
 }
 
-TEST(FormatQsoTime, IsEmptyForNullInvalidOrOutOfRangeValues) {
-  EXPECT_EQ(FormatQsoTime(at(40607.5, kOleDateTimeInvalid)), "");
-  EXPECT_EQ(FormatQsoTime(at(40607.5, kOleDateTimeNull)), "");
-  EXPECT_EQ(FormatQsoTime(at(40607.5, 7)), "");
-  EXPECT_EQ(FormatQsoTime(at(-657435.0)), "");  // 0099-12-31
-  EXPECT_EQ(FormatQsoTime(at(2958466.0)), "");  // 10000-01-01
-  EXPECT_EQ(FormatQsoTime(at(1e300)), "");
-  EXPECT_EQ(FormatQsoTime(at(-1e300)), "");
-  EXPECT_EQ(FormatQsoTime(at(std::numeric_limits<double>::quiet_NaN())), "");
+TEST(formatQsoTime, IsEmptyForNullInvalidOrOutOfRangeValues) {
+  EXPECT_EQ(formatQsoTime(at(40607.5, kOleDateTimeInvalid)), "");
+  EXPECT_EQ(formatQsoTime(at(40607.5, kOleDateTimeNull)), "");
+  EXPECT_EQ(formatQsoTime(at(40607.5, 7)), "");
+  EXPECT_EQ(formatQsoTime(at(-657435.0)), "");  // 0099-12-31
+  EXPECT_EQ(formatQsoTime(at(2958466.0)), "");  // 10000-01-01
+  EXPECT_EQ(formatQsoTime(at(1e300)), "");
+  EXPECT_EQ(formatQsoTime(at(-1e300)), "");
+  EXPECT_EQ(formatQsoTime(at(std::numeric_limits<double>::quiet_NaN())), "");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// When memory runs out while a QSO is logged, the entry answers 0 and the
-// log stays exactly as it was.
+// When memory runs out while a QSO is logged, it is refused and the log
+// stays exactly as it was.
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ class SilentUi : public OperatorUi {
   bool editHeader(HeaderFields&) override { return false; }
 };
 
-TEST(OutOfMemory, AddDataAnswersZeroAndKeepsTheLog) {
+TEST(OutOfMemory, LoggingAQsoRefusesItAndKeepsTheLog) {
   SilentUi ui;
   testing::MemorySettings settings;
   Platform platform{ui, "Plugins/ref.txt", settings};
@@ -42,17 +42,17 @@ TEST(OutOfMemory, AddDataAnswersZeroAndKeepsTheLog) {
   report.dxccPrefix = "F";
   report.band = "40m";
   report.call = "F5AAA";
-  ASSERT_EQ(plugin.addData(report), 1);
+  ASSERT_TRUE(plugin.logQso(report));
 
   report.call = "F5BBB";
   g_failAllocations = true;
-  const int answer = plugin.addData(report);
+  const bool answer = plugin.logQso(report);
   g_failAllocations = false;
 
-  EXPECT_EQ(answer, 0);
+  EXPECT_FALSE(answer);
   ASSERT_EQ(plugin.log().size(), 1u);
   EXPECT_EQ(plugin.log()[0].call, "F5AAA");
-  EXPECT_EQ(plugin.addData(report), 1);
+  EXPECT_TRUE(plugin.logQso(report));
   EXPECT_EQ(plugin.log().size(), 2u);
 }
 

@@ -38,46 +38,70 @@ class PluginTest : public ::testing::Test {
     r.exchangeReceived = "75";
     return r;
   }
-  static ContestStart start(const char* prefix, int exportRequested = 0) {
+  static ContestStart start(OperatorHome home, bool exportRequested = false) {
     ContestStart s;
-    s.myDxccPrefix = prefix;
+    s.home = home;
     s.exportRequested = exportRequested;
     s.myAreaTag = "EU";
     return s;
   }
+  // The summary's band lines, in their order, each cut after its name.
+  std::vector<std::string> summaryBands() {
+    std::vector<std::string> bands;
+    const std::string text = plugin.summarize().text;
+    for (std::size_t at = text.find("\r\n", text.find("QSOs")); at != std::string::npos;) {
+      const std::size_t begin = at + 2;
+      const std::size_t tab = text.find('\t', begin);
+      if (tab == std::string::npos || text.compare(begin, 5, "Total") == 0) break;
+      bands.push_back(text.substr(begin, tab - begin));
+      at = text.find("\r\n", begin);
+    }
+    return bands;
+  }
 };
 
 TEST_F(PluginTest, StartsWithLoadTimeValues) {
-  EXPECT_EQ(plugin.state().homeIsFrance, 0);
-  EXPECT_EQ(plugin.state().exportRequested, 0);
-  EXPECT_EQ(plugin.state().myAreaTag, "");
-  EXPECT_EQ(plugin.addData(qso("F5AB", "F", "40m")), 1);
-  EXPECT_EQ(plugin.addData(qso("DL1XX", "DL", "40m")), 0);
+  EXPECT_TRUE(plugin.logQso(qso("F5AB", "F", "40m")));
+  EXPECT_FALSE(plugin.logQso(qso("DL1XX", "DL", "40m")));  // abroad: foreign stations refused
+  const Plugin::Result result = plugin.summarize();
+  EXPECT_FALSE(result.exported);
+  EXPECT_EQ(result.text.find("DXCC"), std::string::npos);
+  EXPECT_NE(result.text.find("\r\n40m\t 1\t 1\t  1\r\n"), std::string::npos);  // both areas empty
+  EXPECT_TRUE(ui.dialogs.empty());
 }
 
 TEST_F(PluginTest, ContestStartRecordsOperatorData) {
-  EXPECT_EQ(plugin.resetStats(start("F", 5)), 1);
-  EXPECT_EQ(plugin.state().homeIsFrance, 1);
-  EXPECT_EQ(plugin.state().exportRequested, 5);
-  EXPECT_EQ(plugin.state().myAreaTag, "EU");
-  plugin.resetStats(start(nullptr));
-  EXPECT_EQ(plugin.state().homeIsFrance, 10);
-  plugin.resetStats(start("F "));
-  EXPECT_EQ(plugin.state().homeIsFrance, 0);
+  testing::WorkingFolder folder;
+  plugin.startContest(start(OperatorHome::France, true));
+  EXPECT_TRUE(plugin.logQso(qso("DL1XX", "DL", "40m")));
+  const Plugin::Result inFrance = plugin.summarize();
+  EXPECT_TRUE(inFrance.exported);
+  EXPECT_NE(inFrance.text.find("DXCC"), std::string::npos);
+  EXPECT_NE(inFrance.text.find("\r\n40m\t 1\t 3\t 0\t  1\r\n"), std::string::npos);  // area "" is not "EU"
+
+  plugin.startContest(start(OperatorHome::Unknown));  // scored as in France
+  EXPECT_TRUE(plugin.logQso(qso("DL1XX", "DL", "40m")));
+  const Plugin::Result unknown = plugin.summarize();
+  EXPECT_FALSE(unknown.exported);
+  EXPECT_NE(unknown.text.find("DXCC"), std::string::npos);
+
+  plugin.startContest(start(OperatorHome::Abroad));
+  EXPECT_FALSE(plugin.logQso(qso("DL1XX", "DL", "40m")));
+  EXPECT_EQ(plugin.summarize().text.find("DXCC"), std::string::npos);
 }
 
 TEST_F(PluginTest, ContestStartEmptiesLogAndBandsAndReleasesStorage) {
-  plugin.resetStats(start("F"));
-  for (int i = 0; i < 50; ++i) plugin.addData(qso("F5A" + std::to_string(i), "F", i % 2 ? "20m" : "40m"));
+  plugin.startContest(start(OperatorHome::France));
+  for (int i = 0; i < 50; ++i) plugin.logQso(qso("F5A" + std::to_string(i), "F", i % 2 ? "20m" : "40m"));
   ASSERT_EQ(plugin.log().size(), 50u);
-  plugin.resetStats(start("F"));
+  plugin.startContest(start(OperatorHome::France));
   EXPECT_EQ(plugin.log().size(), 0u);
   EXPECT_EQ(plugin.log().capacity(), 0u);
-  EXPECT_EQ(plugin.bands().size(), 0u);
+  EXPECT_TRUE(summaryBands().empty());
 }
 
 TEST_F(PluginTest, SetupShowsTheFixedMessageWithDefaultCaption) {
-  plugin.setupSet();
+  plugin.showSetupMessage();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "No additional setup for this contest");
   EXPECT_FALSE(ui.shown[0].caption.has_value());
@@ -86,66 +110,67 @@ TEST_F(PluginTest, SetupShowsTheFixedMessageWithDefaultCaption) {
 }
 
 TEST_F(PluginTest, ResultSortsBandsStoresScoreAndWritesClaimedOnEveryRequest) {
-  plugin.resetStats(start("F"));
-  plugin.addData(qso("F5AAA", "F", "7"));
-  plugin.addData(qso("F5BBB", "F", "14"));
-  int flag = 42;
-  const std::string first = plugin.getResult(&flag);
-  EXPECT_EQ(flag, 42);
-  EXPECT_EQ(plugin.bands()[0], "14");
-  EXPECT_EQ(plugin.bands()[1], "7");
-  EXPECT_EQ(plugin.claimedScore(), 12 * 2);
+  plugin.startContest(start(OperatorHome::France));
+  plugin.logQso(qso("F5AAA", "F", "7"));
+  plugin.logQso(qso("F5BBB", "F", "14"));
+  const Plugin::Result result = plugin.summarize();
+  EXPECT_FALSE(result.exported);
+  const std::string first = result.text;
+  EXPECT_EQ(summaryBands(), (std::vector<std::string>{"14", "7"}));
   EXPECT_EQ(settings.read("Settings", "Claimed", "none"), "24");
   EXPECT_EQ(first.substr(first.rfind("Score")), "Score  = 24\tVelmorat 2011");
 
-  plugin.resetStats(start("DL"));
-  plugin.getResult(&flag);
-  EXPECT_EQ(settings.writes, 2);
+  plugin.startContest(start(OperatorHome::Abroad));
+  const int writes = settings.writes;
+  const std::string second = plugin.summarize().text;
+  EXPECT_EQ(second.substr(second.rfind("Score")), "Score = 0\tVelmorat 2011");
+  EXPECT_EQ(settings.writes, writes + 1);
   EXPECT_EQ(settings.read("Settings", "Claimed", "none"), "0");
-  EXPECT_EQ(plugin.claimedScore(), 0);
 }
 
 TEST_F(PluginTest, ResultTextStaysValidUntilTheNextRequest) {
-  plugin.resetStats(start("F"));
-  const char* text = plugin.getResult(nullptr);
+  plugin.startContest(start(OperatorHome::France));
+  const char* text = plugin.summarize().text.c_str();
   const std::string copy = text;
-  plugin.addData(qso("F5AAA", "F", "40m"));
+  plugin.logQso(qso("F5AAA", "F", "40m"));
   EXPECT_EQ(std::string(text), copy);
-  EXPECT_NE(std::string(plugin.getResult(nullptr)), copy);
+  EXPECT_NE(plugin.summarize().text, copy);
 }
 
-TEST_F(PluginTest, ContestStartKeepsClaimedScore) {
-  plugin.resetStats(start("F"));
-  plugin.addData(qso("F5AAA", "F", "40m"));
-  plugin.getResult(nullptr);
-  plugin.resetStats(start("F"));
-  EXPECT_EQ(plugin.claimedScore(), 6);
+TEST_F(PluginTest, ContestStartKeepsTheStoredClaimedScore) {
+  plugin.startContest(start(OperatorHome::France));
+  plugin.logQso(qso("F5AAA", "F", "40m"));
+  plugin.summarize();
+  const int writes = settings.writes;
+  plugin.startContest(start(OperatorHome::France));
+  EXPECT_EQ(settings.writes, writes);
+  EXPECT_EQ(settings.read("Settings", "Claimed", "none"), "6");
 }
 
 TEST_F(PluginTest, ContestStartWithoutExportShowsNoDialog) {
-  plugin.resetStats(start("F", 0));
+  plugin.startContest(start(OperatorHome::France, false));
   EXPECT_TRUE(ui.dialogs.empty());
 }
 
 TEST_F(PluginTest, CancelledHeaderDialogStillStartsTheContest) {
-  ContestStart exporting = start("F", 5);
+  testing::WorkingFolder folder;
+  ContestStart exporting = start(OperatorHome::France, true);
   exporting.myCall = "F6BBB";
-  EXPECT_EQ(plugin.resetStats(exporting), 1);
+  plugin.startContest(exporting);
   ASSERT_EQ(ui.dialogs.size(), 1u);
   EXPECT_EQ(ui.dialogs[0].callSign, "F6BBB");
-  EXPECT_EQ(plugin.state().exportRequested, 5);
-  EXPECT_EQ(plugin.state().homeIsFrance, 1);
+  EXPECT_TRUE(plugin.logQso(qso("DL1XX", "DL", "40m")));  // in France
+  EXPECT_TRUE(plugin.summarize().exported);
+  EXPECT_TRUE(folder.exists("F6BBB.cbr"));
 }
 
-TEST_F(PluginTest, ExportingRequestWritesTheLogAndStoresMinusOne) {
+TEST_F(PluginTest, ExportingRequestWritesTheLogAndSaysSo) {
   testing::WorkingFolder folder;
-  ContestStart exporting = start("F", 1);
+  ContestStart exporting = start(OperatorHome::France, true);
   exporting.myCall = "F6BBB";
-  plugin.resetStats(exporting);
-  plugin.addData(qso("F5AAA", "F", "40m"));
-  int flag = 7;
-  plugin.getResult(&flag);
-  EXPECT_EQ(flag, -1);
+  plugin.startContest(exporting);
+  plugin.logQso(qso("F5AAA", "F", "40m"));
+  EXPECT_TRUE(plugin.summarize().exported);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "File produced: F6BBB.cbr");
   EXPECT_EQ(ui.shown[0].caption, "Output");
@@ -155,7 +180,6 @@ TEST_F(PluginTest, ExportingRequestWritesTheLogAndStoresMinusOne) {
   EXPECT_NE(log.find("CLAIMED-SCORE: 6\r\n"), std::string::npos);
   EXPECT_NE(log.find("QSO: "), std::string::npos);
   EXPECT_TRUE(folder.exists("cabrillo.ini"));
-  EXPECT_NE(plugin.getResult(nullptr), nullptr);
 }
 
 }  // namespace

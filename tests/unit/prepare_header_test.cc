@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_settings.h"
+#include "working_folder.h"
 
 namespace velmora {
 namespace {
@@ -12,11 +13,20 @@ class PrepareHeaderTest : public ::testing::Test {
   MemorySettings settings;
   ScriptedOperator op;
   CabrilloExport exportObject;
+  testing::WorkingFolder folder;
 
   void store(const std::string& key, const std::string& value) {
     settings.values["Settings/" + key] = value;
   }
   const HeaderFields& shown() const { return op.shownInDialog.back(); }
+  // The file the export writes of an empty log.
+  std::string writtenFile(const std::string& fileName) {
+    exportObject.exportLog(QsoLog(), 0);
+    return folder.readFile(fileName);
+  }
+  static bool holds(const std::string& file, const std::string& text) {
+    return file.find(text) != std::string::npos;
+  }
 };
 
 TEST_F(PrepareHeaderTest, ReadsStoredFieldsInOrderAndPresetsTheRest) {
@@ -30,7 +40,7 @@ TEST_F(PrepareHeaderTest, ReadsStoredFieldsInOrderAndPresetsTheRest) {
   store("Power", "100 watt");
   store("Contest", "Other");
   op.pressOk = false;
-  EXPECT_EQ(exportObject.prepareHeader("F6BBB", settings, op), 0);
+  EXPECT_FALSE(exportObject.prepareHeader("F6BBB", settings, op));
   EXPECT_EQ(settings.reads, (std::vector<std::string>{"Operators", "Name", "Address", "Claimed",
                                                       "Email", "Club", "SoapBox"}));
   const HeaderFields& f = shown();
@@ -55,20 +65,16 @@ TEST_F(PrepareHeaderTest, PresentButEmptyOperatorsStaysEmpty) {
 
 TEST_F(PrepareHeaderTest, CancelWritesNothingAndKeepsWhatWasRead) {
   store("Address", "A<CR><LF>B");
-  exportObject.addQsoLine("DL1XX", 7012, "CW", OleDateTime{}, "599", "1", "599", "2");
   op.pressOk = false;
   op.edit = [](HeaderFields& f) { f.name = "changed"; };
-  EXPECT_EQ(exportObject.prepareHeader(" f/dl1xx ", settings, op), 0);
+  EXPECT_FALSE(exportObject.prepareHeader(" f/dl1xx ", settings, op));
   EXPECT_TRUE(settings.writes.empty());
-  EXPECT_EQ(exportObject.fields().callSign, " f/dl1xx ");
-  EXPECT_EQ(exportObject.basePath(), "f_dl1xx");
-  EXPECT_EQ(exportObject.fields().name, "");
-  EXPECT_EQ(exportObject.fields().address, "A\r\nB");
-  EXPECT_EQ(exportObject.qsoLines().size(), 1u);
+  const std::string file = writtenFile("f_dl1xx.cbr");
+  EXPECT_TRUE(holds(file, "CALLSIGN:  f/dl1xx \r\n")) << file;
+  EXPECT_TRUE(holds(file, "NAME: \r\nADDRESS: A\r\nADDRESS: B\r\nOPERATORS")) << file;
 }
 
-TEST_F(PrepareHeaderTest, OkStoresNineKeysInOrderAndKeepsHeaderForm) {
-  exportObject.addQsoLine("DL1XX", 7012, "CW", OleDateTime{}, "599", "1", "599", "2");
+TEST_F(PrepareHeaderTest, OkStoresNineKeysInOrderAndWritesTheOperatorsFields) {
   op.edit = [](HeaderFields& f) {
     f.callSign = "F6BBB/P";
     f.name = "Jean";
@@ -81,7 +87,7 @@ TEST_F(PrepareHeaderTest, OkStoresNineKeysInOrderAndKeepsHeaderForm) {
     f.email = "e";
     f.club = "c";
   };
-  EXPECT_EQ(exportObject.prepareHeader("F6BBB", settings, op), 1);
+  EXPECT_TRUE(exportObject.prepareHeader("F6BBB", settings, op));
   EXPECT_EQ(settings.writes,
             (std::vector<std::string>{"Operators", "Name", "Address", "Category", "Power",
                                       "Contest", "Email", "Club", "SoapBox"}));
@@ -92,20 +98,19 @@ TEST_F(PrepareHeaderTest, OkStoresNineKeysInOrderAndKeepsHeaderForm) {
   EXPECT_EQ(settings.at("Contest"), "Velmora");
   EXPECT_EQ(settings.at("Operators"), "F6BBB F5AB");
   EXPECT_FALSE(settings.has("Claimed"));
-  const HeaderFields& f = exportObject.fields();
-  EXPECT_EQ(f.address, "Main Street\r\nADDRESS: Springfield");
-  EXPECT_EQ(f.soapBox, "Line1\r\nSOAPBOX: Line2\r\nSOAPBOX: ");
-  EXPECT_EQ(f.callSign, "F6BBB/P");
-  EXPECT_EQ(f.claimed, "");  // the dialog's claimed value is dropped
-  EXPECT_EQ(exportObject.basePath(), "F6BBB");
-  EXPECT_TRUE(exportObject.qsoLines().empty());
+  // The file keeps the name of the contest's own call, not the edited one.
+  const std::string file = writtenFile("F6BBB.cbr");
+  EXPECT_TRUE(holds(file, "CALLSIGN: F6BBB/P\r\nCATEGORY: SO40\r\nPOWER: 100 watt\r\n")) << file;
+  EXPECT_TRUE(holds(file, "ADDRESS: Main Street\r\nADDRESS: Springfield\r\nOPERATORS: F6BBB F5AB\r\n"))
+      << file;
+  EXPECT_TRUE(holds(file, "SOAPBOX: Line1\r\nSOAPBOX: Line2\r\nSOAPBOX: \r\nEND-OF-LOG")) << file;
 }
 
 TEST_F(PrepareHeaderTest, LoneLineFeedJoinsAndLoneCarriageReturnStartsATaggedLine) {
   op.edit = [](HeaderFields& f) { f.address = "A\nB\rC<CR>D"; };
   exportObject.prepareHeader("F6BBB", settings, op);
   EXPECT_EQ(settings.at("Address"), "A<LF>B<CR>C<CR>D");
-  EXPECT_EQ(exportObject.fields().address, "AB\r\nADDRESS: C\r\nADDRESS: D");
+  EXPECT_TRUE(holds(writtenFile("F6BBB.cbr"), "ADDRESS: AB\r\nADDRESS: C\r\nADDRESS: D\r\nOPERATORS"));
 }
 
 TEST_F(PrepareHeaderTest, NextDialogShowsStoredValuesAgainButPresetsFresh) {

@@ -151,16 +151,16 @@ class RefFileOnDisk : public ::testing::Test {
 };
 
 TEST_F(RefFileOnDisk, MissingFileHoldsNoRecord) {
-  EXPECT_EQ(LookupDepartment(path_, "F5AB"), std::nullopt);
-  EXPECT_EQ(LookupDepartment(path_, ""), std::nullopt);
+  EXPECT_EQ(lookupDepartment(path_, "F5AB"), std::nullopt);
+  EXPECT_EQ(lookupDepartment(path_, ""), std::nullopt);
 }
 
 TEST_F(RefFileOnDisk, EveryLookupReadsTheFileAfresh) {
   write(kExampleCrLf);
-  EXPECT_EQ(LookupDepartment(path_, "F6ABC"), "13");
+  EXPECT_EQ(lookupDepartment(path_, "F6ABC"), "13");
   write("F6ABC 06\n");
-  EXPECT_EQ(LookupDepartment(path_, "F6ABC"), "06");
-  EXPECT_EQ(LookupDepartment(path_, "F5AB"), std::nullopt);
+  EXPECT_EQ(lookupDepartment(path_, "F6ABC"), "06");
+  EXPECT_EQ(lookupDepartment(path_, "F5AB"), std::nullopt);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "cabrillo/replace_all.h"
+#include "text/replace_all.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ struct ReplaceCase {
   const char* expected;
 };
 
-TEST(ReplaceAll, ReplacesEveryOccurrenceLeftmostFirstWithoutRescanning) {
+TEST(replaceAll, ReplacesEveryOccurrenceLeftmostFirstWithoutRescanning) {
   const ReplaceCase cases[] = {
       {"aaa", "a", "aa", "aaaaaa"},  // a replacement holding `find` does not loop
       {"aaa", "aa", "b", "ba"},      // leftmost wins, no overlap
@@ -24,13 +24,13 @@ TEST(ReplaceAll, ReplacesEveryOccurrenceLeftmostFirstWithoutRescanning) {
       {"Aa", "a", "x", "Ax"},  // case-sensitive
   };
   for (const ReplaceCase& c : cases) {
-    EXPECT_EQ(ReplaceAll(c.text, c.find, c.replace), c.expected) << c.text << " / " << c.find;
+    EXPECT_EQ(replaceAll(c.text, c.find, c.replace), c.expected) << c.text << " / " << c.find;
   }
 }
 
-TEST(ReplaceAll, LeavesTheTextUnchanged) {
+TEST(replaceAll, LeavesTheTextUnchanged) {
   const std::string text = "abab";
-  EXPECT_EQ(ReplaceAll(text, "a", "c"), "cbcb");
+  EXPECT_EQ(replaceAll(text, "a", "c"), "cbcb");
   EXPECT_EQ(text, "abab");
 }
 

@@ -1,6 +1,6 @@
 // Writing a whole file where no temporary file can be had by any name.
 
-#include "platform/whole_file.h"
+#include "files/whole_file.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ TEST(WholeFile, EveryTemporaryNameTakenWritesInPlace) {
   std::filesystem::create_hard_link(folder.path() / "log.txt", folder.path() / "same-file.txt");
   folder.writeFile("log.txt.part", "mine");
   for (int n = 1; n < 100; ++n) folder.writeFile("log.txt." + std::to_string(n) + ".part", "mine");
-  EXPECT_TRUE(WriteFileReplacing("log.txt", [](std::ostream& out) { out << "new"; }));
+  EXPECT_TRUE(writeFileReplacing("log.txt", "new"));
   EXPECT_EQ(folder.readFile("log.txt"), "new");
   EXPECT_EQ(folder.readFile("same-file.txt"), "new");
   int untouched = 0;

@@ -94,7 +94,7 @@ class HeaderDialogTest : public ::testing::Test {
       if (dialog == nullptr) return;  // the modal call below then never ends: the test times out
       operate(dialog);
     });
-    const bool ok = RunHeaderDialog(GetModuleHandleA(nullptr), nullptr, fields);
+    const bool ok = runHeaderDialog(GetModuleHandleA(nullptr), nullptr, fields);
     helper.join();
     return ok;
   }

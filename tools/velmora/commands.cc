@@ -9,7 +9,7 @@
 #include "cli_error.h"
 #include "contest.h"
 #include "log_file.h"
-#include "platform/whole_file.h"
+#include "files/whole_file.h"
 #include "plugin_location.h"
 #include "report/contest_timeline.h"
 #include "report/report_page.h"
@@ -85,7 +85,7 @@ int runReport(const CommandLine& line, std::ostream& err) {
       report::replayTimeline(contest, *plugin, countries, log);
   const std::string page = report::reportPage(
       {station.call, std::filesystem::path(line.argument).filename().string()}, timeline);
-  if (!WriteFileReplacing(*line.out, [&](std::ostream& out) { out << page; })) {
+  if (!writeFileReplacing(*line.out, page)) {
     throw CliError("velmora: cannot write report " + *line.out);
   }
   err << formatReport(timeline.replay) << "report page: " << *line.out << "\n";

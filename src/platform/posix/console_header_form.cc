@@ -1,10 +1,10 @@
 #include "platform/posix/console_header_form.h"
 
-#include <cctype>
 #include <string>
 #include <string_view>
 
-#include "cabrillo/replace_all.h"
+#include "text/ascii.h"
+#include "text/replace_all.h"
 
 namespace velmora {
 namespace {
@@ -37,19 +37,18 @@ bool ask(std::istream& in, std::ostream& out, std::string_view prompt, std::stri
 
 }  // namespace
 
-bool EditHeaderOnConsole(std::istream& in, std::ostream& out, HeaderFields& fields) {
+bool editHeaderOnConsole(std::istream& in, std::ostream& out, HeaderFields& fields) {
   HeaderFields edited = fields;
   out << "Cabrillo header (Enter keeps a value; \\n is a line break)\n";
   std::string answer;
   for (const Question& q : kQuestions) {
     std::string& value = edited.*q.field;
-    const std::string shown = q.multiLine ? ReplaceAll(value, "\r\n", "\\n") : value;
+    const std::string shown = q.multiLine ? replaceAll(value, "\r\n", "\\n") : value;
     if (!ask(in, out, std::string(q.label) + " [" + shown + "]: ", answer)) return false;
-    if (!answer.empty()) value = q.multiLine ? ReplaceAll(answer, "\\n", "\r\n") : answer;
+    if (!answer.empty()) value = q.multiLine ? replaceAll(answer, "\\n", "\r\n") : answer;
   }
   if (!ask(in, out, "OK or CANCEL [OK]: ", answer)) return false;
-  for (char& c : answer) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  if (!answer.empty() && answer != "OK") return false;
+  if (!answer.empty() && upperAscii(answer) != "OK") return false;
   fields = std::move(edited);
   return true;
 }

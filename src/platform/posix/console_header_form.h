@@ -5,7 +5,7 @@
 #include <istream>
 #include <ostream>
 
-#include "cabrillo/header_fields.h"
+#include "ports/header_fields.h"
 
 namespace velmora {
 
@@ -14,6 +14,6 @@ namespace velmora {
 // A final question takes an empty answer or "OK" (any case) as OK and
 // anything else as CANCEL. True after OK, with the answers put into
 // `fields`; false after CANCEL or at the end of input, `fields` unchanged.
-bool EditHeaderOnConsole(std::istream& in, std::ostream& out, HeaderFields& fields);
+bool editHeaderOnConsole(std::istream& in, std::ostream& out, HeaderFields& fields);
 
 }  // namespace velmora

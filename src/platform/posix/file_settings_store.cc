@@ -2,9 +2,8 @@
 
 #include <optional>
 
-#include "cabrillo/replace_file.h"
 #include "platform/posix/ini_document.h"
-#include "platform/whole_file.h"
+#include "ports/file_system.h"
 
 namespace velmora {
 
@@ -13,7 +12,7 @@ const char* const kSettingsFileName = "Plugins/VIRDO.ini";
 std::string FileSettingsStore::read(std::string_view section, std::string_view key,
                                     std::string_view fallback) {
   std::optional<std::string> value;
-  if (std::optional<std::string> bytes = ReadWholeFile(fileName_)) {
+  if (std::optional<std::string> bytes = readWholeFile(fileName_)) {
     value = IniDocument::parse(*bytes).find(section, key);
   }
   if (!value) {
@@ -30,13 +29,13 @@ std::string FileSettingsStore::read(std::string_view section, std::string_view k
 // disk): a failed write never damages the earlier file.
 void FileSettingsStore::write(std::string_view section, std::string_view key,
                               std::string_view value) {
-  const std::optional<std::string> bytes = ReadWholeFile(fileName_);
+  const std::optional<std::string> bytes = readWholeFile(fileName_);
   IniDocument doc = IniDocument::parse(bytes.value_or(std::string()));
   if (!doc.set(section, key, value)) return;
   // Rewritten in place, as the Windows profile functions do: a new file moved
   // over the old one would be as safe, but the file system then flushes it
   // to disk on every write, and the claimed score is written after every QSO.
-  (void)OverwriteInPlace(fileName_, doc.serialize(), bytes);
+  (void)overwriteInPlace(fileName_, doc.serialize(), bytes);
 }
 
 }  // namespace velmora

@@ -1,15 +1,14 @@
 #include "platform/posix/ini_document.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "text/ascii.h"
 
 namespace velmora {
 namespace {
 
 // The profile functions' white space: C's isspace plus the old end-of-file mark.
-bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\x1a';
-}
+bool isBlank(char c) { return isAsciiBlank(c) || c == '\x1a'; }
 
 std::string_view trimFront(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -19,13 +18,6 @@ std::string_view trimFront(std::string_view text) {
 std::string_view trimBack(std::string_view text) {
   while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
 }
 
 // One pair of the same quote character around a value is not part of it.
@@ -68,7 +60,7 @@ IniDocument IniDocument::parse(std::string_view bytes) {
 
 const IniDocument::Section* IniDocument::findSection(std::string_view name) const {
   for (const Section& section : sections_) {
-    if (sameName(section.name, name)) return &section;
+    if (equalIgnoringAsciiCase(section.name, name)) return &section;
   }
   return nullptr;
 }
@@ -81,7 +73,7 @@ std::optional<std::string> IniDocument::find(std::string_view section, std::stri
   const Section* found = findSection(section);
   if (found == nullptr) return std::nullopt;
   for (const Line& line : found->lines) {
-    if (!sameName(line.name, key)) continue;
+    if (!equalIgnoringAsciiCase(line.name, key)) continue;
     if (!line.value) return std::nullopt;
     return std::string(unquote(*line.value));
   }
@@ -96,7 +88,7 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
     target = &sections_.back();
   }
   for (Line& line : target->lines) {
-    if (sameName(line.name, key)) {
+    if (equalIgnoringAsciiCase(line.name, key)) {
       if (line.value == stored) return false;
       line.value = stored;
       return true;

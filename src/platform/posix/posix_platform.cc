@@ -10,7 +10,7 @@
 
 #include "platform/file_settings_store.h"
 #include "platform/posix/console_header_form.h"
-#include "plugin/host_platform.h"
+#include "ports/host_platform.h"
 
 namespace velmora {
 namespace {
@@ -25,7 +25,7 @@ class StderrUi : public OperatorUi {
   // The header form runs only on a terminal; otherwise it is as if cancelled.
   bool editHeader(HeaderFields& fields) override {
     return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO) &&
-           EditHeaderOnConsole(std::cin, std::cout, fields);
+           editHeaderOnConsole(std::cin, std::cout, fields);
   }
 };
 

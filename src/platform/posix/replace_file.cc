@@ -1,7 +1,7 @@
 // On POSIX a rename replaces the target in one step, and an open with
 // O_EXCL never opens a file that exists.
 
-#include "cabrillo/replace_file.h"
+#include "ports/file_system.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,7 +31,7 @@ bool writeAll(int file, const std::string& bytes) {
 }  // namespace
 
 // A chain of links that never ends (a loop) gives `name` itself.
-std::string FinalPathOf(const std::string& name) {
+std::string finalPathOf(const std::string& name) {
   namespace fs = std::filesystem;
   fs::path path(name);
   std::error_code error;
@@ -44,7 +44,7 @@ std::string FinalPathOf(const std::string& name) {
   return name;
 }
 
-NewFile CreateNewFile(const std::string& name) {
+NewFile createNewFile(const std::string& name) {
   const int file = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (file >= 0) {
     ::close(file);
@@ -53,11 +53,11 @@ NewFile CreateNewFile(const std::string& name) {
   return errno == EEXIST ? NewFile::NameTaken : NewFile::Refused;
 }
 
-bool ReplaceFileWith(const std::string& source, const std::string& target) {
+bool replaceFileWith(const std::string& source, const std::string& target) {
   return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
-bool OverwriteInPlace(const std::string& name, const std::string& bytes,
+bool overwriteInPlace(const std::string& name, const std::string& bytes,
                       const std::optional<std::string>& earlier) {
   const int file = ::open(name.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   if (file < 0) return false;  // no folder, or a file that may not be written

@@ -119,7 +119,7 @@ INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-bool RunHeaderDialog(HINSTANCE module, HWND owner, HeaderFields& fields) {
+bool runHeaderDialog(HINSTANCE module, HWND owner, HeaderFields& fields) {
   HeaderFields edited = fields;
   DialogContext context{module, &edited};
   const INT_PTR result = DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_HEADER_DIALOG), owner,

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "cabrillo/header_fields.h"
+#include "ports/header_fields.h"
 
 namespace velmora {
 
@@ -11,6 +11,6 @@ namespace velmora {
 // combo boxes filled from the template's initial items and every control
 // showing its field. True after OK, with every control's text put back into
 // `fields`; false after CANCEL, on closing, or when it cannot be shown.
-bool RunHeaderDialog(HINSTANCE module, HWND owner, HeaderFields& fields);
+bool runHeaderDialog(HINSTANCE module, HWND owner, HeaderFields& fields);
 
 }  // namespace velmora

@@ -1,7 +1,7 @@
 // On Windows MoveFileExA replaces an existing target (a plain rename refuses
 // one), and CREATE_NEW never opens a file that exists.
 
-#include "cabrillo/replace_file.h"
+#include "ports/file_system.h"
 
 #include <windows.h>
 
@@ -29,7 +29,7 @@ std::string fullPathOf(const std::string& name) {
 }
 
 // The path of the file open as `file`, links resolved ("" when unknown).
-std::string finalPathOf(HANDLE file) {
+std::string pathOfOpenFile(HANDLE file) {
   std::string path(MAX_PATH, '\0');
   DWORD length = GetFinalPathNameByHandleA(file, &path[0], static_cast<DWORD>(path.size()), 0);
   if (length >= path.size()) {
@@ -64,11 +64,11 @@ bool writeAll(HANDLE file, const std::string& bytes) {
 
 // An ordinary file keeps the name it was given; a link gives the path of its
 // target, with the prefix "\\?\".
-std::string FinalPathOf(const std::string& name) {
+std::string finalPathOf(const std::string& name) {
   const HANDLE file =
       CreateFileA(name.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return name;
-  const std::string final = finalPathOf(file);
+  const std::string final = pathOfOpenFile(file);
   CloseHandle(file);
   if (final.empty()) return name;
   const bool verbatim = final.compare(0, sizeof kVerbatimPrefix - 1, kVerbatimPrefix) == 0;
@@ -76,7 +76,7 @@ std::string FinalPathOf(const std::string& name) {
   return lstrcmpiA(plain.c_str(), fullPathOf(name).c_str()) == 0 ? name : final;
 }
 
-NewFile CreateNewFile(const std::string& name) {
+NewFile createNewFile(const std::string& name) {
   const HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) {
@@ -89,12 +89,12 @@ NewFile CreateNewFile(const std::string& name) {
                                                                      : NewFile::Refused;
 }
 
-bool ReplaceFileWith(const std::string& source, const std::string& target) {
+bool replaceFileWith(const std::string& source, const std::string& target) {
   return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 // Setting the end of the file further out claims its room (on NTFS).
-bool OverwriteInPlace(const std::string& name, const std::string& bytes,
+bool overwriteInPlace(const std::string& name, const std::string& bytes,
                       const std::optional<std::string>& earlier) {
   const HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, kShareReadWrite, nullptr,
                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "platform/file_settings_store.h"
-#include "plugin/host_platform.h"
+#include "ports/host_platform.h"
 #include "platform/win32/header_dialog.h"
 #include "platform/win32/module_instance.h"
 
@@ -29,7 +29,7 @@ class Win32Ui : public OperatorUi {
                 MB_OK | iconStyle(request.icon));
   }
   bool editHeader(HeaderFields& fields) override {
-    return RunHeaderDialog(moduleInstance(), GetActiveWindow(), fields);
+    return runHeaderDialog(moduleInstance(), GetActiveWindow(), fields);
   }
 };
 

@@ -176,7 +176,7 @@ TEST(DepartmentGrid, MetropolitanDepartmentsInNumberOrderWithCorsicaInPlaceOf20)
 TEST(DepartmentGrid, OneOverseasDepartmentForEachOverseasPrefixOfThePlugin) {
   std::vector<std::string> prefixes;
   for (const OverseasDepartment& overseas : overseasDepartments()) {
-    EXPECT_EQ(ClassifyPrefix(overseas.prefix), PrefixClass::Overseas) << overseas.prefix;
+    EXPECT_EQ(classifyPrefix(overseas.prefix), PrefixClass::Overseas) << overseas.prefix;
     EXPECT_EQ(std::string(overseas.code).size(), 3u);
     prefixes.push_back(overseas.prefix);
   }

@@ -9,6 +9,6 @@ namespace velmora {
 // A copy of `text` in which every occurrence of `find` (non-empty, matched
 // case-sensitively, leftmost first, never overlapping) is replaced by
 // `replace`. Text that a replacement put in is never searched again.
-std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view replace);
+std::string replaceAll(std::string_view text, std::string_view find, std::string_view replace);
 
 }  // namespace velmora

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "cabrillo/header_fields.h"
+#include "ports/header_fields.h"
 
 namespace velmora {
 

@@ -1,8 +1,8 @@
-#include "cabrillo/replace_all.h"
+#include "text/replace_all.h"
 
 namespace velmora {
 
-std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view replace) {
+std::string replaceAll(std::string_view text, std::string_view find, std::string_view replace) {
   std::string result;
   std::string_view rest = text;
   for (std::size_t i; !find.empty() && (i = rest.find(find)) != std::string_view::npos;) {

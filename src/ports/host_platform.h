@@ -1,7 +1,7 @@
 #pragma once
 // The platform the exported plug-in runs on; each platform folder defines it.
 
-#include "plugin/platform.h"
+#include "ports/platform.h"
 
 namespace velmora {
 
