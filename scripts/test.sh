@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native plug-in with its unit and
+# Checks that every include of src/ points down its floors
+# (scripts/check-layers.sh), then builds everything and runs every test: the
+# native plug-in with its unit and
 # scenario tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer,
 # the Windows DLL with its scenario and export-table tests under Wine, and
 # every fuzz target for 30 s (scripts/fuzz.sh).
@@ -12,6 +14,8 @@ scripts/install-deps.sh
 wine=$(wine_path)
 
 start=$(date +%s)
+echo "== layers: no include of src/ points up"
+scripts/check-layers.sh
 for preset in linux linux-sanitize win32; do
   echo "== $preset: configure and build"
   cmake --preset "$preset" >/dev/null

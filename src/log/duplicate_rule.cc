@@ -12,6 +12,9 @@ void mix(std::uint64_t& key, std::uint64_t value) {
 
 }  // namespace
 
+// The fields that tell most records apart at the least cost come first:
+// frequency and time, then call and band; the rest only for a record that
+// matches them all.
 bool isDuplicate(const QsoRecord& a, const QsoRecord& b) {
   return a.frequencyKhz == b.frequencyKhz && a.qsoTime.days == b.qsoTime.days &&
          a.qsoTime.status == b.qsoTime.status && a.call == b.call && a.band == b.band &&

@@ -41,9 +41,6 @@ std::string departmentFromExchange(std::string_view exchangeReceived) {
   return upperAscii(trimAsciiBlanks(exchangeReceived));
 }
 
-// The log is scanned for a duplicate on every add, so the fields that tell
-// most records apart at the least cost come first: frequency and time, then
-// call and band; the rest only for a record that matches them all.
 bool addQso(QsoLog& log, BandList& bands, bool homeIsFrance, const QsoReport& report) {
   if (!passesModeAndExchangeFilters(report)) return false;
   if (!contains(bands, report.band)) bands.append(std::string(report.band));
