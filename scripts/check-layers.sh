@@ -17,7 +17,7 @@
 #
 # Usage: scripts/check-layers.sh [SRC_DIR]   (default: src/ of this checkout)
 set -euo pipefail
-src=${1:-"$(dirname "$0")/../src"}
+src=$(realpath "${1:-"$(dirname "$0")/../src"}")
 
 declare -A floor=(
   [text]=0 [ports]=1 [resources]=1 [files]=2 [classify]=2 [platform]=2
