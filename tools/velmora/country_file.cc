@@ -3,6 +3,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "call_place.h"
 #include "input_file.h"
 #include "text_case.h"
 
@@ -70,7 +71,12 @@ Country CountryFile::countryOf(const Alias& alias) const {
 }
 
 std::optional<Country> CountryFile::lookup(const std::string& call) const {
-  const std::string key = toUpper(trimBlanks(call));
+  if (const auto exact = exactCalls_.find(toUpper(trimBlanks(call))); exact != exactCalls_.end()) {
+    return countryOf(exact->second);
+  }
+  const CallPlace place = placeOfCall(call);
+  if (!place.noEntity.empty()) return std::nullopt;
+  const std::string& key = place.part;
   if (const auto exact = exactCalls_.find(key); exact != exactCalls_.end()) {
     return countryOf(exact->second);
   }

@@ -2,7 +2,9 @@
 // The country file (cty.dat): DXCC entities with their continent, primary
 // prefix and the prefixes and exact calls that belong to them. A call is
 // looked up by exact entry (=CALL) first, then by its longest matching
-// prefix; an entry's own {continent} override wins over the entity's.
+// prefix; an entry's own {continent} override wins over the entity's. A
+// portable call is looked up by the part that decides its country
+// (call_place.h); /MM and /AM calls are in no entity.
 
 #include <istream>
 #include <map>

@@ -10,14 +10,25 @@
 namespace velmora::cli {
 namespace {
 
+struct AdifContents {
+  std::vector<AdifRecord> records;
+  std::vector<SkippedRecord> skipped;
+};
+
 AdifContents read(const std::string& text) {
   std::istringstream in(text);
-  return readAdif(in);
+  AdifContents adif;
+  scanAdif(
+      in, [&](const AdifRecord& record) { adif.records.push_back(record); },
+      [&](SkippedRecord skipped) { adif.skipped.push_back(std::move(skipped)); });
+  return adif;
 }
 
-LogContents readLog(const std::string& text) {
+LogContents readLog(const std::string& text, const std::string& rcvdField = "") {
   std::istringstream in(text);
-  return readAdifLog(in);
+  LogContents log;
+  readAdifLog(in, rcvdField, [&](ReadRecord record) { log.add(std::move(record)); });
+  return log;
 }
 
 const char* kGoodQso =
@@ -124,7 +135,6 @@ TEST(AdifQso, StringFieldsWinOverNumberedOnes) {
   EXPECT_EQ(log.qsos[0].band, "20m");  // band names in one letter case
   EXPECT_EQ(log.qsos[0].myCall, "F5VEL");
   EXPECT_EQ(log.qsos[0].continent, "AS");
-  EXPECT_FALSE(log.qsos[0].frequencyHz);
   EXPECT_EQ(log.qsos[1].exchangeSent, "7");
   EXPECT_EQ(log.qsos[1].myCall, "F6XYZ");
 }
