@@ -2,6 +2,7 @@
 #   cmake -DSTATUS=<exit status> [-DSTDERR=<regex>] [-DSTDOUT=<regex>]
 #         [-DGOLDEN=<file standard output must equal>]
 #         [-DUNCHANGED=<file that must keep its bytes>]
+#         [-DFILE=<file written by the run> [-DFILE_MATCHES=<regex>] [-DFILE_GOLDEN=<file>]]
 #         [-DWORK=<folder made afresh as a copy of -DEXAMPLES=<folder>>]
 #         -P run_velmora.cmake -- [emulator...] velmora args...
 set(command)
@@ -45,5 +46,20 @@ if(DEFINED UNCHANGED)
   file(SHA256 "${UNCHANGED}" after)
   if(NOT before STREQUAL after)
     message(FATAL_ERROR "${UNCHANGED} was changed\n${shown}")
+  endif()
+endif()
+if(DEFINED FILE)
+  if(NOT EXISTS "${FILE}")
+    message(FATAL_ERROR "${FILE} was not written\n${shown}")
+  endif()
+  file(READ "${FILE}" written)
+  if(DEFINED FILE_MATCHES AND NOT written MATCHES "${FILE_MATCHES}")
+    message(FATAL_ERROR "${FILE} does not match ${FILE_MATCHES}:\n${written}\n${shown}")
+  endif()
+  if(DEFINED FILE_GOLDEN)
+    file(READ "${FILE_GOLDEN}" expected)
+    if(NOT written STREQUAL expected)
+      message(FATAL_ERROR "${FILE} differs from ${FILE_GOLDEN}:\n${written}\n${shown}")
+    endif()
   endif()
 endif()
