@@ -1,5 +1,8 @@
 #include "adif_qso.h"
 
+#include <algorithm>
+#include <array>
+
 #include "band_plan.h"
 #include "decimal_number.h"
 #include "exchange_field.h"
@@ -72,9 +75,18 @@ ReadRecord qsoFromAdif(const AdifRecord& record, const std::string& rcvdField) {
 
 void readAdifLog(std::istream& in, const std::string& rcvdField,
                  const std::function<void(ReadRecord)>& onRecord) {
+  static const std::array<const char*, 15> kRead = {
+      "call",     "qso_date", "time_on",    "freq",       "band", "station_callsign",
+      "operator", "mode",     "rst_sent",   "rst_rcvd",   "srx_string", "srx",
+      "stx_string", "stx",    "cont"};
+  const AdifFieldChoice wanted = [&](const std::string& name) {
+    return name == rcvdField ||
+           std::find_if(kRead.begin(), kRead.end(), [&](const char* read) { return name == read; }) !=
+               kRead.end();
+  };
   scanAdif(
       in, [&](const AdifRecord& record) { onRecord(qsoFromAdif(record, rcvdField)); },
-      [&](SkippedRecord skipped) { onRecord(std::move(skipped)); });
+      [&](SkippedRecord skipped) { onRecord(std::move(skipped)); }, wanted);
 }
 
 }  // namespace velmora::cli

@@ -11,8 +11,8 @@ constexpr std::streamsize kChunk = 1 << 16;
 class AdifScanner {
  public:
   AdifScanner(std::istream& in, const std::function<void(const AdifRecord&)>& onRecord,
-              const std::function<void(SkippedRecord)>& onBroken)
-      : in_(in), onRecord_(onRecord), onBroken_(onBroken) {}
+              const std::function<void(SkippedRecord)>& onBroken, const AdifFieldChoice& wanted)
+      : in_(in), onRecord_(onRecord), onBroken_(onBroken), wanted_(wanted) {}
 
   void scan() {
     skipLeadingHeader();
@@ -72,6 +72,10 @@ class AdifScanner {
       bytes = bytes * 10 + static_cast<std::size_t>(c - '0');
     }
     if (length.empty()) return markBroken(badLength(name));
+    if (wanted_ && !wanted_(name)) {
+      if (!skipValue(bytes)) markBroken("field " + name + " runs past the end of the file");
+      return;
+    }
     std::string& value = current_.fields[name];
     if (!readValue(bytes, value)) {
       current_.fields.erase(name);
@@ -91,6 +95,11 @@ class AdifScanner {
       if (static_cast<std::size_t>(in_.gcount()) != want) return false;
     }
     return true;
+  }
+
+  bool skipValue(std::size_t bytes) {
+    in_.ignore(static_cast<std::streamsize>(bytes));
+    return static_cast<std::size_t>(in_.gcount()) == bytes;
   }
 
   static std::string badLength(const std::string& name) {
@@ -115,6 +124,7 @@ class AdifScanner {
   std::istream& in_;
   const std::function<void(const AdifRecord&)>& onRecord_;
   const std::function<void(SkippedRecord)>& onBroken_;
+  const AdifFieldChoice& wanted_;
   int record_ = 1;
   AdifRecord current_;
   std::string brokenReason_;
@@ -129,8 +139,8 @@ const std::string& AdifRecord::field(const std::string& lowerName) const {
 }
 
 void scanAdif(std::istream& in, const std::function<void(const AdifRecord&)>& onRecord,
-              const std::function<void(SkippedRecord)>& onBroken) {
-  AdifScanner(in, onRecord, onBroken).scan();
+              const std::function<void(SkippedRecord)>& onBroken, const AdifFieldChoice& wanted) {
+  AdifScanner(in, onRecord, onBroken, wanted).scan();
 }
 
 }  // namespace velmora::cli

@@ -23,9 +23,14 @@ struct AdifRecord {
   bool has(const std::string& lowerName) const { return fields.count(lowerName) != 0; }
 };
 
+// Which fields a reader takes (by lower-case name); the others are passed
+// over unread. Empty: every field.
+using AdifFieldChoice = std::function<bool(const std::string& lowerName)>;
+
 // Hands every record to `onRecord`, and every record whose syntax is broken
 // to `onBroken` with the reason, in file order.
 void scanAdif(std::istream& in, const std::function<void(const AdifRecord&)>& onRecord,
-              const std::function<void(SkippedRecord)>& onBroken);
+              const std::function<void(SkippedRecord)>& onBroken,
+              const AdifFieldChoice& wanted = {});
 
 }  // namespace velmora::cli

@@ -1,19 +1,26 @@
 #include "allocator_tuning.h"
 
 #include <cstdlib>  // defines __GLIBC__ where the C library is glibc
+#include <cstring>
+#include <string>
 
 #if defined(__GLIBC__)
-#include <malloc.h>
+#include <unistd.h>
 #endif
 
 namespace velmora::cli {
 
-void keepLargeBlocksOnTheHeap() {
+void restartWithHugePagesForLargeBlocks(char** argv) {
 #if defined(__GLIBC__)
-  // The largest threshold the library takes (32 MiB on 64-bit systems):
-  // the log's blocks stay below it up to about 90,000 records.
-  mallopt(M_MMAP_THRESHOLD, 32 << 20);
-  mallopt(M_TRIM_THRESHOLD, 1 << 30);
+  constexpr const char* kSetting = "glibc.malloc.hugetlb=1";
+  const char* current = std::getenv("GLIBC_TUNABLES");
+  if (current != nullptr && std::strstr(current, kSetting) != nullptr) return;
+  const std::string tunables =
+      current != nullptr && *current != '\0' ? std::string(current) + ":" + kSetting : kSetting;
+  if (setenv("GLIBC_TUNABLES", tunables.c_str(), 1) != 0) return;
+  execv("/proc/self/exe", argv);
+#else
+  (void)argv;
 #endif
 }
 

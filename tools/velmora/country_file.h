@@ -7,7 +7,7 @@
 // (call_place.h); /MM and /AM calls are in no entity.
 
 #include <istream>
-#include <map>
+#include <unordered_map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,8 +42,8 @@ class CountryFile {
   Country countryOf(const Alias& alias) const;
 
   std::vector<Entity> entities_;
-  std::map<std::string, Alias> exactCalls_;
-  std::map<std::string, Alias> prefixes_;
+  std::unordered_map<std::string, Alias> exactCalls_;
+  std::unordered_map<std::string, Alias> prefixes_;
 };
 
 // Nothing when the file cannot be read or holds no entity.

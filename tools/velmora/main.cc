@@ -67,7 +67,7 @@ int run(CommandLine line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  velmora::cli::keepLargeBlocksOnTheHeap();
+  velmora::cli::restartWithHugePagesForLargeBlocks(argv);
 #if defined(_WIN32)
   // The plug-in's text goes out byte for byte, CR LF as it wrote them.
   _setmode(_fileno(stdout), _O_BINARY);
