@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "cabrillo/ole_date_time_format.h"
 #include "contest_data.h"
 
 namespace velmora::bench {
@@ -27,32 +28,16 @@ namespace fs = std::filesystem;
 
 constexpr int kQsos = 100000;
 
-// Days since 1970-01-01 as a calendar date (proleptic Gregorian).
-void civilFromDays(long days, int& year, int& month, int& day) {
-  days += 719468;
-  const long era = (days >= 0 ? days : days - 146096) / 146097;
-  const long dayOfEra = days - era * 146097;
-  const long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const long shifted = (5 * dayOfYear + 2) / 153;
-  day = static_cast<int>(dayOfYear - (153 * shifted + 2) / 5 + 1);
-  month = static_cast<int>(shifted < 10 ? shifted + 3 : shifted - 9);
-  year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
-}
-
 std::string field(const char* name, const std::string& value) {
   return "<" + std::string(name) + ":" + std::to_string(value.size()) + ">" + value + " ";
 }
 
 std::string adifRecord(const host::Qso& q) {
-  const double days = q.time.days - 25569.0;  // 1899-12-30 to 1970-01-01
-  const long whole = static_cast<long>(days);
-  const int seconds = static_cast<int>((days - whole) * 86400.0 + 0.5);
-  int year = 0, month = 0, day = 0;
-  civilFromDays(whole, year, month, day);
-  char date[16], time[16], mhz[16];
-  std::snprintf(date, sizeof date, "%04d%02d%02d", year, month, day);
-  std::snprintf(time, sizeof time, "%02d%02d%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
+  // "YYYY-MM-DD HHMM", as the plug-in writes it in its Cabrillo lines.
+  const std::string when = FormatQsoTime({q.time.days, q.time.status});
+  const std::string date = when.substr(0, 4) + when.substr(5, 2) + when.substr(8, 2);
+  const std::string time = when.substr(11, 4);
+  char mhz[16];
   std::snprintf(mhz, sizeof mhz, "%.4f", q.frequencyHz / 1e6);
   return field("CALL", q.call) + field("QSO_DATE", date) + field("TIME_ON", time) +
          field("QSO_DATE_OFF", date) + field("TIME_OFF", time) + field("BAND", q.band) +
