@@ -1,11 +1,15 @@
 #include "adif_reader.h"
 
+#include <limits>
+
 #include "text_case.h"
 
 namespace velmora::cli {
 namespace {
 
 constexpr std::streamsize kChunk = 1 << 16;
+// A length beyond this cannot be a value of any file, on 32-bit systems too.
+constexpr std::size_t kLongestLength = std::numeric_limits<std::size_t>::max() / 2;
 
 // Walks the stream tag by tag, collecting one record at a time.
 class AdifScanner {
@@ -68,7 +72,7 @@ class AdifScanner {
     const std::string length = tag.substr(colon + 1, tag.find(':', colon + 1) - colon - 1);
     std::size_t bytes = 0;
     for (char c : length) {
-      if (c < '0' || c > '9' || bytes > (std::size_t{1} << 40)) return markBroken(badLength(name));
+      if (c < '0' || c > '9' || bytes > kLongestLength / 10) return markBroken(badLength(name));
       bytes = bytes * 10 + static_cast<std::size_t>(c - '0');
     }
     if (length.empty()) return markBroken(badLength(name));

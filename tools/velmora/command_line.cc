@@ -117,6 +117,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
   CLI::App app("Scores real logs through the contest plug-in, as the logging host does.",
                "velmora");
   app.set_version_flag("--version", "velmora " VELMORA_VERSION);
+  // Paths such as "/home/log.adi" are arguments on every system, never
+  // Windows-style options (CLI11's default on Windows). Set before the
+  // commands are added, which take it over.
+  app.allow_windows_style_options(false);
   app.require_subcommand(1);
 
   CLI::App* score = app.add_subcommand("score", "score a log and print the plug-in's summary");

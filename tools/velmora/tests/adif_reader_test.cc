@@ -87,6 +87,17 @@ TEST(AdifReader, BadLengthSkipsOnlyThatRecord) {
   EXPECT_EQ(adif.skipped[1].record, 3);
 }
 
+// A 32-bit build once refused every length of two digits or more.
+TEST(AdifReader, LengthsOfManyDigitsAreReadAndAbsurdOnesRefused) {
+  const AdifContents adif = read("<COMMENT:12>twelve bytes<CALL:0004>DL1A<EOR>"
+                                 "<CALL:99999999999999999999999>DL2B<EOR>");
+  ASSERT_EQ(adif.records.size(), 1u);
+  EXPECT_EQ(adif.records[0].field("comment"), "twelve bytes");
+  EXPECT_EQ(adif.records[0].field("call"), "DL1A");
+  ASSERT_EQ(adif.skipped.size(), 1u);
+  EXPECT_EQ(adif.skipped[0].reason, "bad length in field call");
+}
+
 TEST(AdifReader, FieldWithoutLengthIsMalformed) {
   const AdifContents adif = read("<CALL>DL1A<EOR>");
   ASSERT_EQ(adif.skipped.size(), 1u);
