@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "band_plan.h"
 #include "decimal_number.h"
@@ -75,14 +76,13 @@ ReadRecord qsoFromAdif(const AdifRecord& record, const std::string& rcvdField) {
 
 void readAdifLog(std::istream& in, const std::string& rcvdField,
                  const std::function<void(ReadRecord)>& onRecord) {
-  static const std::array<const char*, 15> kRead = {
+  static constexpr std::array<std::string_view, 15> kRead = {
       "call",     "qso_date", "time_on",    "freq",       "band", "station_callsign",
       "operator", "mode",     "rst_sent",   "rst_rcvd",   "srx_string", "srx",
       "stx_string", "stx",    "cont"};
   const AdifFieldChoice wanted = [&](const std::string& name) {
     return name == rcvdField ||
-           std::find_if(kRead.begin(), kRead.end(), [&](const char* read) { return name == read; }) !=
-               kRead.end();
+           std::find(kRead.begin(), kRead.end(), std::string_view(name)) != kRead.end();
   };
   scanAdif(
       in, [&](const AdifRecord& record) { onRecord(qsoFromAdif(record, rcvdField)); },

@@ -22,6 +22,10 @@ bool changesNothing(const std::string& part) {
 CallPlace placeOfCall(std::string_view call) {
   const std::string upper = toUpper(trimBlanks(call));
   CallPlace place;
+  if (upper.find('/') == std::string::npos) {
+    place.part = upper;
+    return place;
+  }
   std::vector<std::string> parts;
   std::istringstream pieces(upper);
   for (std::string part; std::getline(pieces, part, '/');) {

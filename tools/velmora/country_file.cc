@@ -1,5 +1,7 @@
 #include "country_file.h"
 
+#include <algorithm>
+
 #include <iterator>
 #include <sstream>
 
@@ -61,6 +63,7 @@ void CountryFile::addAliases(std::size_t entity, const std::string& aliases) {
     const std::string key = toUpper(alias.substr(start, end - start));
     if (key.empty()) continue;
     (exact ? exactCalls_ : prefixes_)[key] = {entity, toUpper(overrideIn(alias, '{', '}'))};
+    if (!exact) longestPrefix_ = std::max(longestPrefix_, key.size());
   }
 }
 
@@ -80,7 +83,7 @@ std::optional<Country> CountryFile::lookup(const std::string& call) const {
   if (const auto exact = exactCalls_.find(key); exact != exactCalls_.end()) {
     return countryOf(exact->second);
   }
-  for (std::size_t length = key.size(); length > 0; --length) {
+  for (std::size_t length = std::min(key.size(), longestPrefix_); length > 0; --length) {
     const auto prefix = prefixes_.find(key.substr(0, length));
     if (prefix != prefixes_.end()) return countryOf(prefix->second);
   }

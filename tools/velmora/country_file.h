@@ -44,6 +44,7 @@ class CountryFile {
   std::vector<Entity> entities_;
   std::unordered_map<std::string, Alias> exactCalls_;
   std::unordered_map<std::string, Alias> prefixes_;
+  std::size_t longestPrefix_ = 0;
 };
 
 // Nothing when the file cannot be read or holds no entity.
