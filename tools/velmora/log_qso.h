@@ -3,10 +3,10 @@
 // host passes the plug-in, and what reading a whole log file yields.
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <variant>
-#include <deque>
 #include <vector>
 
 namespace velmora::cli {

@@ -58,7 +58,9 @@ ReadOptions readOptionsFrom(const LogOptions& options) {
   read.sent = options.sent.value_or("");
   if (options.from) read.selection.from = parseUtcMoment(*options.from, false);
   if (options.to) read.selection.until = parseUtcMoment(*options.to, true);
-  if (options.bands) read.selection.bands = parseBandList(*options.bands).value_or(std::vector<std::string>{});
+  if (options.bands) {
+    read.selection.bands = parseBandList(*options.bands).value_or(std::vector<std::string>{});
+  }
   return read;
 }
 
