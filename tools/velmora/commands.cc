@@ -2,7 +2,6 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <ostream>
 
@@ -100,10 +99,11 @@ int runHistory(const CommandLine& line, std::ostream& out, std::ostream& err) {
     passedOver += history.add(loadLog(path, line.reading, err), countries);
   }
   if (line.out) {
-    std::ofstream file(*line.out, std::ios::binary | std::ios::trunc);
-    file << history.text();
-    file.close();
-    if (!file) throw CliError("velmora: cannot write " + *line.out);
+    // An earlier reference file stays whole unless the new one is complete.
+    const std::string text = history.text();
+    if (!WriteFileReplacing(*line.out, [&](std::ostream& file) { file << text; })) {
+      throw CliError("velmora: cannot write " + *line.out);
+    }
   } else {
     out << history.text() << std::flush;
   }
