@@ -21,8 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kCountryFile = "/usr/share/hamradio-files/cty.dat";
-
 std::string field(const char* name, const std::string& value) {
   return std::string("<") + name + ":" + std::to_string(value.size()) + ">" + value + " ";
 }
@@ -45,7 +43,7 @@ std::string adifRecord(const host::Qso& qso) {
 
 void Report(benchmark::State& state) {
   BenchPlugin& plugin = BenchPlugin::instance();  // the folder and its reference file
-  if (!fs::exists(kCountryFile)) {
+  if (!fs::exists(VELMORA_COUNTRY_FILE)) {
     state.SkipWithError("no country file: install hamradio-files");
     return;
   }
@@ -61,8 +59,8 @@ void Report(benchmark::State& state) {
   cli::CommandLine line;
   line.command = cli::Command::Report;
   line.argument = log.string();
-  line.plugin = VELMORA_PLUGIN_FILE;
-  line.cty = kCountryFile;
+  line.contest.plugin = VELMORA_PLUGIN_FILE;
+  line.contest.cty = VELMORA_COUNTRY_FILE;
   line.out = page.string();
   for (auto _ : state) {
     std::ostringstream report;

@@ -17,11 +17,15 @@ using velmora::fuzz::require;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   std::istringstream in(text);
-  const velmora::cli::AdifContents contents = velmora::cli::readAdif(in);
+  std::vector<velmora::cli::AdifRecord> records;
+  std::vector<velmora::cli::SkippedRecord> skipped;
+  velmora::cli::scanAdif(
+      in, [&](const velmora::cli::AdifRecord& record) { records.push_back(record); },
+      [&](velmora::cli::SkippedRecord broken) { skipped.push_back(std::move(broken)); });
 
-  const std::size_t count = contents.records.size() + contents.skipped.size();
+  const std::size_t count = records.size() + skipped.size();
   std::vector<int> seen(count + 1, 0);
-  for (const auto& record : contents.records) {
+  for (const auto& record : records) {
     require(record.record >= 1 && static_cast<std::size_t>(record.record) <= count,
             "a record number lies between 1 and the number of records");
     ++seen[record.record];
@@ -30,11 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       require(text.find(value) != std::string::npos, "a field value is bytes of the file");
     }
   }
-  for (const auto& skipped : contents.skipped) {
-    require(skipped.record >= 1 && static_cast<std::size_t>(skipped.record) <= count,
+  for (const auto& broken : skipped) {
+    require(broken.record >= 1 && static_cast<std::size_t>(broken.record) <= count,
             "a skipped record's number lies between 1 and the number of records");
-    require(!skipped.reason.empty(), "a skipped record says why");
-    ++seen[skipped.record];
+    require(!broken.reason.empty(), "a skipped record says why");
+    ++seen[broken.record];
   }
   for (std::size_t n = 1; n <= count; ++n) require(seen[n] == 1, "every record number once");
   return 0;

@@ -1,7 +1,8 @@
 // Feeds velmora's Cabrillo reader arbitrary bytes and checks what it
 // promises whatever the file holds: every QSO line gives one record, read or
 // skipped, numbered in file order; a QSO read has a band, a frequency within
-// it, a date that exists and a time of day, a call and an exchange.
+// it, a date that exists and a time of day, a call and an exchange; every
+// X-QSO line is counted.
 
 #include <sstream>
 #include <string>
@@ -16,12 +17,12 @@ using velmora::fuzz::require;
 
 namespace {
 
-// Lines that begin, after blanks, with "QSO:" in any letter case.
-int qsoLines(const std::string& text) {
+// Lines that begin, after blanks, with `tag` in any letter case.
+int linesTagged(const std::string& text, const std::string& tag) {
   std::istringstream in(text);
   int count = 0;
   for (std::string line; std::getline(in, line);) {
-    if (velmora::cli::toUpper(velmora::cli::trimBlanks(line).substr(0, 4)) == "QSO:") ++count;
+    if (velmora::cli::toUpper(velmora::cli::trimBlanks(line).substr(0, tag.size())) == tag) ++count;
   }
   return count;
 }
@@ -31,9 +32,13 @@ int qsoLines(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   std::istringstream in(text);
-  const velmora::cli::LogContents log = velmora::cli::readCabrilloLog(in);
+  velmora::cli::LogContents log;
+  velmora::cli::readCabrilloLog(in, {[&](velmora::cli::ReadRecord record) { log.add(std::move(record)); },
+                                     [&](std::string call) { log.ownCall = std::move(call); },
+                                     [&] { ++log.notForScoring; }});
 
-  require(log.recordsRead() == qsoLines(text), "every QSO line gives one record");
+  require(log.recordsRead() == linesTagged(text, "QSO:"), "every QSO line gives one record");
+  require(log.notForScoring == linesTagged(text, "X-QSO:"), "every X-QSO line is counted");
   int previous = 0;
   for (const auto& qso : log.qsos) {
     require(qso.record > previous, "QSOs keep their file order");

@@ -14,9 +14,8 @@ bool passesBandFilter(const CallCheckRequest& request) {
 // Whether a French department for this station is a new multiplier on the band.
 CallCheckResult departmentVerdict(const QsoLog& log, std::string_view band,
                                   const std::optional<std::string>& department) {
-  if (!department) return CallCheckResult::NoNewMultiplier;
-  for (const QsoRecord& r : log) {
-    if (sameText(r.band, band) && sameText(r.department, *department)) return CallCheckResult::NoNewMultiplier;
+  if (!department || log.holdsDepartmentOnBand(band, *department)) {
+    return CallCheckResult::NoNewMultiplier;
   }
   return CallCheckResult::NewDepartment;
 }
@@ -41,8 +40,8 @@ CallCheckAnswer checkCall(const QsoLog& log, bool homeIsFrance, const CallCheckR
   std::string suggestion = department.value_or("");
 
   // The last earlier QSO with this call (on other bands) gives the suggestion.
-  for (const QsoRecord& r : log) {
-    if (!sameText(r.call, request.call)) continue;
+  for (const std::size_t position : log.positionsOfCall(request.call)) {
+    const QsoRecord& r = log[position];
     suggestion = r.exchangeReceived;
     if (sameText(r.band, request.band)) {
       answer.result = CallCheckResult::Duplicate;
@@ -51,16 +50,10 @@ CallCheckAnswer checkCall(const QsoLog& log, bool homeIsFrance, const CallCheckR
   }
 
   answer.result = CallCheckResult::NewDxcc;
-  if (homeIsFrance) {
-    for (const QsoRecord& r : log) {
-      if (!sameText(r.band, request.band)) continue;
-      // Without a prefix nothing can be compared: new at once, no suggestion.
-      if (prefix.empty()) return answer;
-      if (sameText(r.dxccPrefix, prefix)) {
-        answer.result = CallCheckResult::NoNewMultiplier;
-        break;
-      }
-    }
+  if (homeIsFrance && log.holdsBand(request.band)) {
+    // Without a prefix nothing can be compared: new at once, no suggestion.
+    if (prefix.empty()) return answer;
+    if (log.holdsPrefixOnBand(request.band, prefix)) answer.result = CallCheckResult::NoNewMultiplier;
   }
   if (stationIsFrench) answer.result = departmentVerdict(log, request.band, department);
 

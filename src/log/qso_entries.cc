@@ -30,11 +30,28 @@ QsoRecord candidateFrom(const QsoReport& report) {
   return record;
 }
 
+Admission modeAndExchangeAdmission(const QsoReport& report) {
+  if (report.mode != "SSB" && report.mode != "CW") return Admission::WrongMode;
+  if (report.exchangeReceived.empty()) return Admission::NoExchangeReceived;
+  if (report.exchangeSent.empty()) return Admission::NoExchangeSent;
+  return Admission::Admitted;
+}
+
 }  // namespace
 
 bool passesModeAndExchangeFilters(const QsoReport& report) {
-  if (report.mode != "SSB" && report.mode != "CW") return false;
-  return !report.exchangeReceived.empty() && !report.exchangeSent.empty();
+  return modeAndExchangeAdmission(report) == Admission::Admitted;
+}
+
+bool passesHomeGate(bool homeIsFrance, std::string_view dxccPrefix) {
+  return homeIsFrance || isFrenchPrefix(dxccPrefix);
+}
+
+Admission admissionOf(const QsoReport& report, bool homeIsFrance) {
+  const Admission filters = modeAndExchangeAdmission(report);
+  if (filters != Admission::Admitted) return filters;
+  return passesHomeGate(homeIsFrance, report.dxccPrefix) ? Admission::Admitted
+                                                         : Admission::ForeignFromOutsideFrance;
 }
 
 std::string departmentFromExchange(std::string_view exchangeReceived) {
@@ -45,8 +62,8 @@ bool addQso(QsoLog& log, BandList& bands, bool homeIsFrance, const QsoReport& re
   if (!passesModeAndExchangeFilters(report)) return false;
   if (!contains(bands, report.band)) bands.append(std::string(report.band));
 
+  if (!passesHomeGate(homeIsFrance, report.dxccPrefix)) return false;
   const bool french = isFrenchPrefix(report.dxccPrefix);
-  if (!homeIsFrance && !french) return false;
 
   QsoRecord candidate = candidateFrom(report);
   if (french) candidate.department = departmentFromExchange(report.exchangeReceived);

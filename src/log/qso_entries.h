@@ -10,8 +10,24 @@
 
 namespace velmora {
 
+// Why adding a QSO is refused: the first filter it fails, in the order
+// adding applies them.
+enum class Admission {
+  Admitted,
+  WrongMode,                  // neither SSB nor CW
+  NoExchangeReceived,
+  NoExchangeSent,
+  ForeignFromOutsideFrance,   // the operator is not in France, the station not French
+};
+
 // Only SSB and CW QSOs with both exchanges non-empty count for the contest.
 bool passesModeAndExchangeFilters(const QsoReport& report);
+
+// An operator outside France scores only QSOs with French stations.
+bool passesHomeGate(bool homeIsFrance, std::string_view dxccPrefix);
+
+// The verdict of every filter of addQso, without touching any log.
+Admission admissionOf(const QsoReport& report, bool homeIsFrance);
 
 // The received exchange upper-cased (ASCII letters) with leading and trailing
 // white space (blank, tab, CR, LF, VT, FF) removed.

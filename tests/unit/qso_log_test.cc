@@ -226,5 +226,33 @@ TEST_F(QsoLogTest, KeyStaysKnownWhileAnyRecordWithItRemains) {
   EXPECT_FALSE(log.mayHoldDuplicateOf(record));
 }
 
+// The call check's questions answered from the index must stay right as
+// records come and go: positions shift on every removal.
+TEST_F(QsoLogTest, IndexFollowsAppendsAndRemovals) {
+  ASSERT_TRUE(add(report("F6ABC", "F", "40m")));
+  ASSERT_TRUE(add(report("DL1AA", "DL", "40m")));
+  QsoReport later = report("F6ABC", "F", "20m");
+  later.exchangeReceived = "2b";
+  ASSERT_TRUE(add(later));
+  EXPECT_EQ(log.positionsOfCall("F6ABC"), (std::vector<std::size_t>{0, 2}));
+  EXPECT_TRUE(log.positionsOfCall("f6abc").empty());
+  EXPECT_TRUE(log.holdsPrefixOnBand("40m", "DL"));
+  EXPECT_FALSE(log.holdsPrefixOnBand("20m", "DL"));
+  EXPECT_TRUE(log.holdsDepartmentOnBand("20m", "2B"));
+  EXPECT_FALSE(log.holdsDepartmentOnBand("40m", "2B"));
+
+  log.removeAt(0);
+  EXPECT_EQ(log.positionsOfCall("F6ABC"), (std::vector<std::size_t>{1}));
+  EXPECT_EQ(log[1].band, "20m");
+  EXPECT_FALSE(log.holdsDepartmentOnBand("40m", "75"));
+  EXPECT_TRUE(log.holdsBand("40m"));
+  log.removeAt(0);
+  EXPECT_FALSE(log.holdsBand("40m"));
+  EXPECT_EQ(log.positionsOfCall("F6ABC"), (std::vector<std::size_t>{0}));
+  log.clear();
+  EXPECT_TRUE(log.positionsOfCall("F6ABC").empty());
+  EXPECT_FALSE(log.holdsBand("20m"));
+}
+
 }  // namespace
 }  // namespace velmora

@@ -1,7 +1,12 @@
 #include "adif_qso.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 #include "band_plan.h"
 #include "decimal_number.h"
+#include "exchange_field.h"
 #include "text_case.h"
 #include "time_text.h"
 
@@ -10,21 +15,34 @@ namespace {
 
 // The first of two fields that is present (STX_STRING before STX).
 const std::string& eitherField(const AdifRecord& record, const char* first, const char* second) {
-  const std::string& value = record.field(first);
-  return record.fields.count(first) != 0 ? value : record.field(second);
+  return record.has(first) ? record.field(first) : record.field(second);
+}
+
+// The exchange of one side; a report in front of it goes to `report` when
+// the log gives none of its own. False when a blank is left inside.
+bool takeExchange(const std::string& field, std::string& exchange, std::string& report,
+                  bool& reportTaken) {
+  ExchangeField split = splitExchangeField(field);
+  exchange = std::move(split.exchange);
+  if (!split.report.empty()) {
+    reportTaken = true;
+    if (report.empty()) report = std::move(split.report);
+  }
+  return !holdsBlank(exchange);
 }
 
 }  // namespace
 
-ReadRecord qsoFromAdif(const AdifRecord& record) {
+ReadRecord qsoFromAdif(const AdifRecord& record, const std::string& rcvdField) {
   auto skip = [&](const char* reason) { return SkippedRecord{record.record, reason}; };
   LogQso qso;
   qso.record = record.record;
   qso.call = toUpper(trimBlanks(record.field("call")));
   if (qso.call.empty()) return skip("missing call");
+  if (holdsBlank(qso.call)) return skip("the call sign holds a blank");
   if (!readDate(record.field("qso_date"), qso.time)) return skip("bad date");
   if (!readTime(record.field("time_on"), qso.time)) return skip("bad time");
-  if (record.fields.count("freq") != 0) {
+  if (record.has("freq")) {
     qso.frequencyHz = megahertzToHz(trimBlanks(record.field("freq")));
     if (!qso.frequencyHz) return skip("bad frequency");
   }
@@ -34,25 +52,41 @@ ReadRecord qsoFromAdif(const AdifRecord& record) {
     const std::optional<std::string> band = bandOf(*qso.frequencyHz);
     if (!band) return skip("frequency outside the amateur bands");
     qso.band = *band;
+  } else if (!qso.frequencyHz) {
+    qso.frequencyHz = lowerEdgeHz(qso.band);
+    if (!qso.frequencyHz) return skip("unknown band without a frequency");
+    qso.frequencyFromBand = true;
   }
   qso.myCall = toUpper(trimBlanks(eitherField(record, "station_callsign", "operator")));
   qso.mode = record.field("mode");
   qso.rstSent = record.field("rst_sent");
   qso.rstReceived = record.field("rst_rcvd");
-  qso.exchangeSent = eitherField(record, "stx_string", "stx");
-  qso.exchangeReceived = eitherField(record, "srx_string", "srx");
+  const std::string& received = rcvdField.empty() ? eitherField(record, "srx_string", "srx")
+                                                  : record.field(rcvdField);
+  if (!takeExchange(received, qso.exchangeReceived, qso.rstReceived, qso.reportFromExchange)) {
+    return skip("the received exchange holds a blank");
+  }
+  if (!takeExchange(eitherField(record, "stx_string", "stx"), qso.exchangeSent, qso.rstSent,
+                    qso.reportFromExchange)) {
+    return skip("the sent exchange holds a blank");
+  }
   qso.continent = toUpper(trimBlanks(record.field("cont")));
   return qso;
 }
 
-LogContents readAdifLog(std::istream& in) {
-  AdifContents adif = readAdif(in);
-  LogContents log;
-  log.skipped = std::move(adif.skipped);
-  for (const AdifRecord& record : adif.records) {
-    log.add(qsoFromAdif(record));
-  }
-  return log;
+void readAdifLog(std::istream& in, const std::string& rcvdField,
+                 const std::function<void(ReadRecord)>& onRecord) {
+  static constexpr std::array<std::string_view, 15> kRead = {
+      "call",     "qso_date", "time_on",    "freq",       "band", "station_callsign",
+      "operator", "mode",     "rst_sent",   "rst_rcvd",   "srx_string", "srx",
+      "stx_string", "stx",    "cont"};
+  const AdifFieldChoice wanted = [&](const std::string& name) {
+    return name == rcvdField ||
+           std::find(kRead.begin(), kRead.end(), std::string_view(name)) != kRead.end();
+  };
+  scanAdif(
+      in, [&](const AdifRecord& record) { onRecord(qsoFromAdif(record, rcvdField)); },
+      [&](SkippedRecord skipped) { onRecord(std::move(skipped)); }, wanted);
 }
 
 }  // namespace velmora::cli

@@ -1,45 +1,61 @@
 #include "adif_reader.h"
 
-#include <iterator>
+#include <limits>
 
 #include "text_case.h"
 
 namespace velmora::cli {
 namespace {
 
-// Walks the text tag by tag, collecting one record at a time.
+constexpr std::streamsize kChunk = 1 << 16;
+// A length beyond this cannot be a value of any file, on 32-bit systems too.
+constexpr std::size_t kLongestLength = std::numeric_limits<std::size_t>::max() / 2;
+
+// Walks the stream tag by tag, collecting one record at a time.
 class AdifScanner {
  public:
-  explicit AdifScanner(std::string text) : text_(std::move(text)) {}
+  AdifScanner(std::istream& in, const std::function<void(const AdifRecord&)>& onRecord,
+              const std::function<void(SkippedRecord)>& onBroken, const AdifFieldChoice& wanted)
+      : in_(in), onRecord_(onRecord), onBroken_(onBroken), wanted_(wanted) {}
 
-  AdifContents scan() {
+  void scan() {
     skipLeadingHeader();
-    while (pos_ < text_.size()) {
-      const std::size_t open = text_.find('<', pos_);
-      if (open == std::string::npos) break;
-      const std::size_t close = text_.find('>', open);
-      if (close == std::string::npos) {
-        markBroken("a tag without '>'");
-        pos_ = text_.size();
-        break;
-      }
-      pos_ = close + 1;
-      takeTag(text_.substr(open + 1, close - open - 1));
-    }
-    if (!fields_.empty() || !brokenReason_.empty()) {
+    std::string tag;
+    while (nextTag(tag)) takeTag(tag);
+    if (!current_.fields.empty() || !brokenReason_.empty()) {
       markBroken("no <EOR> at the end of the file");
       endRecord();
     }
-    return std::move(contents_);
   }
 
  private:
-  // A file that does not begin with a tag begins with a header up to <EOH>.
+  // The text between the next '<' and its '>'; false at the end of the file.
+  // Text between a value and the next tag is passed over.
+  bool nextTag(std::string& tag) {
+    std::string passedOver;
+    if (!std::getline(in_, passedOver, '<')) return false;
+    if (in_.eof()) return false;  // no '<' any more
+    std::getline(in_, tag, '>');
+    if (in_.eof()) {
+      markBroken("a tag without '>'");
+      return false;
+    }
+    return true;
+  }
+
+  // A file that does not begin with a tag begins with a header up to <EOH>;
+  // stray '<' in its free text are passed over.
   void skipLeadingHeader() {
-    const std::size_t first = text_.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos || text_[first] == '<') return;
-    const std::size_t eoh = toLower(text_).find("<eoh>");
-    pos_ = eoh == std::string::npos ? text_.size() : eoh + 5;
+    in_ >> std::ws;
+    if (in_.peek() == '<' || in_.peek() == std::char_traits<char>::eof()) return;
+    std::string tag;
+    while (nextTag(tag)) {
+      const std::size_t last = tag.rfind('<');
+      if (toLower(trimBlanks(tag.substr(last == std::string::npos ? 0 : last + 1))) == "eoh") {
+        return;
+      }
+    }
+    brokenReason_.clear();  // a header without <EOH>: nothing follows it
   }
 
   void takeTag(const std::string& tag) {
@@ -47,7 +63,7 @@ class AdifScanner {
     const std::string name = toLower(trimBlanks(tag.substr(0, colon)));
     if (name == "eor") return endRecord();
     if (name == "eoh") {  // a header that began with tags: drop what it held
-      fields_.clear();
+      current_.fields.clear();
       brokenReason_.clear();
       return;
     }
@@ -56,16 +72,38 @@ class AdifScanner {
     const std::string length = tag.substr(colon + 1, tag.find(':', colon + 1) - colon - 1);
     std::size_t bytes = 0;
     for (char c : length) {
-      if (c < '0' || c > '9' || bytes > text_.size()) return markBroken(badLength(name));
+      if (c < '0' || c > '9' || bytes > kLongestLength / 10) return markBroken(badLength(name));
       bytes = bytes * 10 + static_cast<std::size_t>(c - '0');
     }
     if (length.empty()) return markBroken(badLength(name));
-    if (bytes > text_.size() - pos_) {
-      pos_ = text_.size();
-      return markBroken("field " + name + " runs past the end of the file");
+    if (wanted_ && !wanted_(name)) {
+      if (!skipValue(bytes)) markBroken("field " + name + " runs past the end of the file");
+      return;
     }
-    fields_[name] = text_.substr(pos_, bytes);
-    pos_ += bytes;
+    std::string& value = current_.fields[name];
+    if (!readValue(bytes, value)) {
+      current_.fields.erase(name);
+      markBroken("field " + name + " runs past the end of the file");
+    }
+  }
+
+  // Reads `bytes` bytes in chunks, so that a length far beyond the file's
+  // end costs no more memory than the file holds.
+  bool readValue(std::size_t bytes, std::string& value) {
+    value.clear();
+    while (value.size() < bytes) {
+      const std::size_t had = value.size();
+      const std::size_t want = std::min<std::size_t>(bytes - had, kChunk);
+      value.resize(had + want);
+      in_.read(&value[had], static_cast<std::streamsize>(want));
+      if (static_cast<std::size_t>(in_.gcount()) != want) return false;
+    }
+    return true;
+  }
+
+  bool skipValue(std::size_t bytes) {
+    in_.ignore(static_cast<std::streamsize>(bytes));
+    return static_cast<std::size_t>(in_.gcount()) == bytes;
   }
 
   static std::string badLength(const std::string& name) {
@@ -77,22 +115,23 @@ class AdifScanner {
   }
 
   void endRecord() {
+    current_.record = record_++;
     if (brokenReason_.empty()) {
-      contents_.records.push_back({record_, std::move(fields_)});
+      onRecord_(current_);
     } else {
-      contents_.skipped.push_back({record_, brokenReason_});
+      onBroken_({current_.record, brokenReason_});
     }
-    ++record_;
-    fields_.clear();
+    current_.fields.clear();
     brokenReason_.clear();
   }
 
-  std::string text_;
-  std::size_t pos_ = 0;
+  std::istream& in_;
+  const std::function<void(const AdifRecord&)>& onRecord_;
+  const std::function<void(SkippedRecord)>& onBroken_;
+  const AdifFieldChoice& wanted_;
   int record_ = 1;
-  std::map<std::string, std::string> fields_;
+  AdifRecord current_;
   std::string brokenReason_;
-  AdifContents contents_;
 };
 
 }  // namespace
@@ -103,9 +142,9 @@ const std::string& AdifRecord::field(const std::string& lowerName) const {
   return it == fields.end() ? kEmpty : it->second;
 }
 
-AdifContents readAdif(std::istream& in) {
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  return AdifScanner(std::move(text)).scan();
+void scanAdif(std::istream& in, const std::function<void(const AdifRecord&)>& onRecord,
+              const std::function<void(SkippedRecord)>& onBroken, const AdifFieldChoice& wanted) {
+  AdifScanner(in, onRecord, onBroken, wanted).scan();
 }
 
 }  // namespace velmora::cli

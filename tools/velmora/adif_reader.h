@@ -1,13 +1,14 @@
 #pragma once
-// The ADIF reader: splits a log into records of named fields. Field names
-// are taken in any letter case; each value is exactly as many bytes as its
-// length prefix says, so a value may hold '<' or line ends. A header (text
-// before <EOH>) is skipped.
+// The ADIF reader: splits a log into records of named fields, one record at
+// a time, so that a log of any size is read without holding its text. Field
+// names are taken in any letter case; each value is exactly as many bytes as
+// its length prefix says, so a value may hold '<' or line ends. A header
+// (text before <EOH>) is skipped.
 
+#include <functional>
 #include <istream>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "log_qso.h"
 
@@ -19,13 +20,17 @@ struct AdifRecord {
 
   // The value of the field `lowerName`, or "" when absent.
   const std::string& field(const std::string& lowerName) const;
+  bool has(const std::string& lowerName) const { return fields.count(lowerName) != 0; }
 };
 
-struct AdifContents {
-  std::vector<AdifRecord> records;
-  std::vector<SkippedRecord> skipped;  // records whose syntax is broken
-};
+// Which fields a reader takes (by lower-case name); the others are passed
+// over unread. Empty: every field.
+using AdifFieldChoice = std::function<bool(const std::string& lowerName)>;
 
-AdifContents readAdif(std::istream& in);
+// Hands every record to `onRecord`, and every record whose syntax is broken
+// to `onBroken` with the reason, in file order.
+void scanAdif(std::istream& in, const std::function<void(const AdifRecord&)>& onRecord,
+              const std::function<void(SkippedRecord)>& onBroken,
+              const AdifFieldChoice& wanted = {});
 
 }  // namespace velmora::cli

@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "decimal_number.h"
+#include "text_case.h"
+
 namespace velmora::cli {
 namespace {
 
@@ -24,11 +27,35 @@ constexpr std::array<Band, 19> kBands = {{
     {1240000000, 1300000000, "23cm"},
 }};
 
+const Band* bandNamed(std::string_view name) {
+  const std::string lower = toLower(trimBlanks(name));
+  for (const Band& band : kBands) {
+    if (lower == band.name) return &band;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 std::optional<std::string> bandOf(std::uint32_t frequencyHz) {
   for (const Band& band : kBands) {
     if (frequencyHz >= band.lowHz && frequencyHz <= band.highHz) return std::string(band.name);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::uint32_t> lowerEdgeHz(std::string_view band) {
+  const Band* known = bandNamed(band);
+  if (known == nullptr) return std::nullopt;
+  return known->lowHz;
+}
+
+std::optional<std::string> bandFromText(std::string_view text) {
+  if (const Band* known = bandNamed(text)) return std::string(known->name);
+  const std::string_view number = trimBlanks(text);
+  for (const auto& hz : {kilohertzToHz(number), megahertzToHz(number)}) {
+    if (!hz) continue;
+    if (std::optional<std::string> band = bandOf(*hz)) return band;
   }
   return std::nullopt;
 }

@@ -12,12 +12,18 @@
 namespace velmora::cli {
 namespace {
 
+bool isTransmitterId(const std::string& column) { return column == "0" || column == "1"; }
+
 ReadRecord qsoFromLine(const std::string& columns, int record) {
-  auto skip = [&](const char* reason) { return SkippedRecord{record, reason}; };
+  auto skip = [&](const std::string& reason) { return SkippedRecord{record, reason}; };
   std::istringstream words(columns);
   std::vector<std::string> field;
   for (std::string word; words >> word;) field.push_back(word);
-  if (field.size() != 10) return skip("a QSO line needs 10 columns");
+  const bool withTransmitter = field.size() == 11 && isTransmitterId(field[10]);
+  if (field.size() != 10 && !withTransmitter) {
+    return skip(std::to_string(field.size()) +
+                " columns; expected 10, or 11 ending in a transmitter id 0 or 1");
+  }
   LogQso qso;
   qso.record = record;
   qso.frequencyHz = kilohertzToHz(field[0]);
@@ -38,17 +44,26 @@ ReadRecord qsoFromLine(const std::string& columns, int record) {
   return qso;
 }
 
+// The text after `tag` when `line` (upper-cased) begins with it.
+bool startsWith(const std::string& upperLine, std::string_view tag) {
+  return upperLine.compare(0, tag.size(), tag) == 0;
+}
+
 }  // namespace
 
-LogContents readCabrilloLog(std::istream& in) {
-  LogContents log;
+void readCabrilloLog(std::istream& in, const CabrilloSink& sink) {
   int record = 0;
   for (std::string line; std::getline(in, line);) {
     const std::string_view text = trimBlanks(line);
-    if (toUpper(text.substr(0, 4)) != "QSO:") continue;
-    log.add(qsoFromLine(std::string(text.substr(4)), ++record));
+    const std::string head = toUpper(text.substr(0, 9));
+    if (startsWith(head, "QSO:")) {
+      sink.onRecord(qsoFromLine(std::string(text.substr(4)), ++record));
+    } else if (startsWith(head, "X-QSO:")) {
+      sink.onNotForScoring();
+    } else if (startsWith(head, "CALLSIGN:")) {
+      sink.onOwnCall(toUpper(trimBlanks(text.substr(9))));
+    }
   }
-  return log;
 }
 
 }  // namespace velmora::cli

@@ -1,8 +1,11 @@
 #include "country_file.h"
 
+#include <algorithm>
+
 #include <iterator>
 #include <sstream>
 
+#include "call_place.h"
 #include "input_file.h"
 #include "text_case.h"
 
@@ -60,6 +63,7 @@ void CountryFile::addAliases(std::size_t entity, const std::string& aliases) {
     const std::string key = toUpper(alias.substr(start, end - start));
     if (key.empty()) continue;
     (exact ? exactCalls_ : prefixes_)[key] = {entity, toUpper(overrideIn(alias, '{', '}'))};
+    if (!exact) longestPrefix_ = std::max(longestPrefix_, key.size());
   }
 }
 
@@ -70,11 +74,16 @@ Country CountryFile::countryOf(const Alias& alias) const {
 }
 
 std::optional<Country> CountryFile::lookup(const std::string& call) const {
-  const std::string key = toUpper(trimBlanks(call));
+  if (const auto exact = exactCalls_.find(toUpper(trimBlanks(call))); exact != exactCalls_.end()) {
+    return countryOf(exact->second);
+  }
+  const CallPlace place = placeOfCall(call);
+  if (!place.noEntity.empty()) return std::nullopt;
+  const std::string& key = place.part;
   if (const auto exact = exactCalls_.find(key); exact != exactCalls_.end()) {
     return countryOf(exact->second);
   }
-  for (std::size_t length = key.size(); length > 0; --length) {
+  for (std::size_t length = std::min(key.size(), longestPrefix_); length > 0; --length) {
     const auto prefix = prefixes_.find(key.substr(0, length));
     if (prefix != prefixes_.end()) return countryOf(prefix->second);
   }

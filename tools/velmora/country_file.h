@@ -2,10 +2,12 @@
 // The country file (cty.dat): DXCC entities with their continent, primary
 // prefix and the prefixes and exact calls that belong to them. A call is
 // looked up by exact entry (=CALL) first, then by its longest matching
-// prefix; an entry's own {continent} override wins over the entity's.
+// prefix; an entry's own {continent} override wins over the entity's. A
+// portable call is looked up by the part that decides its country
+// (call_place.h); /MM and /AM calls are in no entity.
 
 #include <istream>
-#include <map>
+#include <unordered_map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,8 +42,9 @@ class CountryFile {
   Country countryOf(const Alias& alias) const;
 
   std::vector<Entity> entities_;
-  std::map<std::string, Alias> exactCalls_;
-  std::map<std::string, Alias> prefixes_;
+  std::unordered_map<std::string, Alias> exactCalls_;
+  std::unordered_map<std::string, Alias> prefixes_;
+  std::size_t longestPrefix_ = 0;
 };
 
 // Nothing when the file cannot be read or holds no entity.

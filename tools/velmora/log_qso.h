@@ -3,6 +3,7 @@
 // host passes the plug-in, and what reading a whole log file yields.
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <variant>
@@ -27,6 +28,8 @@ struct LogQso {
   std::string rstSent, rstReceived;
   std::string exchangeSent, exchangeReceived;
   std::string continent;  // non-empty: overrides the country file's continent
+  bool reportFromExchange = false;  // a report was taken out of an exchange field
+  bool frequencyFromBand = false;   // the log gave a band only: its lower edge
 };
 
 // A record that could not be read, with the reason in a few words.
@@ -39,16 +42,23 @@ struct SkippedRecord {
 using ReadRecord = std::variant<LogQso, SkippedRecord>;
 
 struct LogContents {
-  std::vector<LogQso> qsos;
+  std::string ownCall;  // the own call the log's header states, if any
+  std::deque<LogQso> qsos;
   std::vector<SkippedRecord> skipped;
-  void add(ReadRecord record) {
-    if (auto* qso = std::get_if<LogQso>(&record)) {
-      qsos.push_back(std::move(*qso));
-    } else {
-      skipped.push_back(std::get<SkippedRecord>(std::move(record)));
-    }
+  int outsidePeriod = 0;  // QSOs left out as outside the chosen period
+  int otherBands = 0;     // QSOs left out as on a band not chosen
+  int notForScoring = 0;  // Cabrillo X-QSO lines
+  int reportsFromExchange = 0;
+  int frequenciesFromBand = 0;
+  int qsosRead = 0;  // kept QSOs, whether or not they are held in `qsos`
+
+  // Keeps a QSO (counted) or a skipped record.
+  void add(ReadRecord record);
+  // Counts a kept QSO that is handed on instead of held.
+  void count(const LogQso& qso);
+  int recordsRead() const {
+    return qsosRead + static_cast<int>(skipped.size()) + outsidePeriod + otherBands;
   }
-  int recordsRead() const { return static_cast<int>(qsos.size() + skipped.size()); }
 };
 
 }  // namespace velmora::cli

@@ -1,6 +1,6 @@
 // velmora: scores a real log through the plug-in, draws it as a report
-// page, checks a call and validates an exchange, calling the plug-in's
-// exported entries as the logging host does.
+// page, checks a call, validates an exchange and makes a reference file from
+// past logs, calling the plug-in's exported entries as the logging host does.
 
 #include <filesystem>
 #include <iostream>
@@ -14,6 +14,7 @@
 #include <cstdio>
 #endif
 
+#include "allocator_tuning.h"
 #include "cli_error.h"
 #include "command_line.h"
 #include "commands.h"
@@ -30,20 +31,21 @@ void makePathsAbsolute(CommandLine& line) {
   auto absolute = [](std::optional<std::string>& path) {
     if (path) path = std::filesystem::absolute(*path).string();
   };
-  absolute(line.plugin);
-  absolute(line.cty);
+  absolute(line.contest.plugin);
+  absolute(line.contest.cty);
   absolute(line.log);
   absolute(line.out);
   if (line.command == Command::Score || line.command == Command::Report) {
     line.argument = std::filesystem::absolute(line.argument).string();
   }
+  for (std::string& log : line.logs) log = std::filesystem::absolute(log).string();
 }
 
 void enterWorkingFolder(const CommandLine& line) {
-  if (!line.dir) return;
+  if (!line.contest.dir) return;
   std::error_code error;
-  std::filesystem::current_path(*line.dir, error);
-  if (error) throw CliError("velmora: cannot enter folder " + *line.dir);
+  std::filesystem::current_path(*line.contest.dir, error);
+  if (error) throw CliError("velmora: cannot enter folder " + *line.contest.dir);
 }
 
 int run(CommandLine line) {
@@ -58,6 +60,8 @@ int run(CommandLine line) {
       return velmora::cli::runCheck(line, std::cout, std::cerr);
     case Command::Validate:
       return velmora::cli::runValidate(line, std::cout);
+    case Command::History:
+      return velmora::cli::runHistory(line, std::cout, std::cerr);
   }
   return 2;
 }
@@ -65,19 +69,20 @@ int run(CommandLine line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  velmora::cli::restartWithHugePagesForLargeBlocks(argv);
 #if defined(_WIN32)
   // The plug-in's text goes out byte for byte, CR LF as it wrote them.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
 #endif
   const std::vector<std::string> args(argv + 1, argv + argc);
-  auto parsed = velmora::cli::parseCommandLine(args);
-  if (auto* problem = std::get_if<std::string>(&parsed)) {
-    std::cerr << *problem << "\n" << (args.empty() ? velmora::cli::kUsage : "");
-    return 2;
+  velmora::cli::ParsedCommandLine parsed = velmora::cli::parseCommandLine(args);
+  if (!parsed.line) {
+    (parsed.status == 0 ? std::cout : std::cerr) << parsed.text;
+    return parsed.status;
   }
   try {
-    return run(std::get<CommandLine>(parsed));
+    return run(std::move(*parsed.line));
   } catch (const std::exception& error) {
     std::cerr << error.what() << "\n";
     return 2;

@@ -1,6 +1,6 @@
 #pragma once
-// Why the plug-in refused a QSO (AddData0 returned 0), worked out from the
-// QSO as the host passed it and from where the operator is.
+// Why the plug-in refused a QSO (AddData0 returned 0), in the plug-in's own
+// words: the core's filters asked about the QSO as the host passed it.
 
 #include <string>
 
@@ -8,7 +8,8 @@
 
 namespace velmora::cli {
 
-// "mode", "empty exchange" or "foreign station worked from outside France".
+// "mode", "no exchange received (give --rcvd-field)", "no exchange sent
+// (give --sent)" or "foreign station worked from outside France".
 std::string refusalReason(const host::Qso& qso, bool operatorInFrance);
 
 }  // namespace velmora::cli

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 #include "platform/file_settings_store.h"
@@ -22,10 +23,13 @@ class StderrUi : public OperatorUi {
     std::fprintf(stderr, "%s\n", request.text.c_str());
     std::fflush(stderr);
   }
-  // The header form runs only on a terminal; otherwise it is as if cancelled.
+  // The header form runs on a terminal; without one it takes its answers
+  // from the file the environment names, and is otherwise as if cancelled.
   bool editHeader(HeaderFields& fields) override {
-    return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO) &&
-           editHeaderOnConsole(std::cin, std::cout, fields);
+    if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
+      return editHeaderOnConsole(std::cin, std::cout, fields);
+    }
+    return editHeaderFromAnswersFile(std::getenv(kHeaderAnswersVariable), fields);
   }
 };
 

@@ -32,10 +32,16 @@ std::string leftOutSection(const ContestTimeline& timeline) {
     records.push_back({refused.record, refused.call + " refused by the plug-in: " + refused.reason});
     ++reasons[refused.reason];
   }
+  for (const RefusedQso& repeat : replay.repeats) {
+    records.push_back({repeat.record, repeat.call + " not logged: repeats " + repeat.reason});
+  }
+  for (const RefusedQso& noEntity : replay.noEntity) {
+    records.push_back({noEntity.record, noEntity.call + " not scored: " + noEntity.reason});
+  }
   for (const QsoStep& step : timeline.steps) {
     if (step.accepted && !step.counted) {
       records.push_back({step.record, step.call + " on " + step.band +
-                                          " repeated: the plug-in already had this QSO"});
+                                          " logged, but the plug-in counted it once only"});
     }
   }
   std::stable_sort(records.begin(), records.end(),
@@ -43,15 +49,26 @@ std::string leftOutSection(const ContestTimeline& timeline) {
 
   std::string html =
       "<section><h2>Left out</h2><p>Of " + std::to_string(replay.read) +
-      " records read, the plug-in counted " +
-      std::to_string(replay.accepted - timeline.repeats()) + " QSOs.</p><table class=\"left\">" +
+      " records read, the plug-in counted " + std::to_string(timeline.countedQsos()) +
+      " QSOs.</p><table class=\"left\">" +
       countRow("Skipped as malformed", replay.skipped.size());
   for (const auto& [reason, count] : reasons) {
     html += countRow("Refused by the plug-in: " + escaped(reason), count);
   }
   if (reasons.empty()) html += countRow("Refused by the plug-in", 0);
-  html += countRow("Repeats the plug-in kept once", static_cast<std::size_t>(timeline.repeats())) +
-          "</table>";
+  html += countRow("Repeats on a band, not logged", replay.repeats.size());
+  // What only some logs or options give, when there is any.
+  const std::pair<const char*, std::size_t> rare[] = {
+      {"In no DXCC entity, not scored", replay.noEntity.size()},
+      {"Repeats logged anyway, counted once", static_cast<std::size_t>(timeline.uncounted())},
+      {"Outside the contest period", static_cast<std::size_t>(replay.outsidePeriod)},
+      {"On other bands", static_cast<std::size_t>(replay.otherBands)},
+      {"X-QSO lines, not for scoring", static_cast<std::size_t>(replay.notForScoring)},
+  };
+  for (const auto& [what, count] : rare) {
+    if (count > 0) html += countRow(what, count);
+  }
+  html += "</table>";
   if (records.empty()) return html + "</section>";
   html += "<ul class=\"records\">";
   for (std::size_t i = 0; i < records.size() && i < kListedRecords; ++i) {

@@ -27,7 +27,9 @@ std::string chartSections(const ContestCharts& charts, const SummaryFigures& fig
 // The department grid with the bands each department was worked on.
 std::string departmentSection(const ContestCharts& charts);
 
-// What was left out: malformed records, refused QSOs and repeats.
+// What was left out: malformed records, refused QSOs and repeats, with
+// counts, then (when there are any) stations in no DXCC entity, repeats
+// logged anyway, and the QSOs outside the period or the bands.
 std::string leftOutSection(const ContestTimeline& timeline);
 
 }  // namespace velmora::cli::report

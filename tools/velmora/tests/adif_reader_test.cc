@@ -10,14 +10,25 @@
 namespace velmora::cli {
 namespace {
 
+struct AdifContents {
+  std::vector<AdifRecord> records;
+  std::vector<SkippedRecord> skipped;
+};
+
 AdifContents read(const std::string& text) {
   std::istringstream in(text);
-  return readAdif(in);
+  AdifContents adif;
+  scanAdif(
+      in, [&](const AdifRecord& record) { adif.records.push_back(record); },
+      [&](SkippedRecord skipped) { adif.skipped.push_back(std::move(skipped)); });
+  return adif;
 }
 
-LogContents readLog(const std::string& text) {
+LogContents readLog(const std::string& text, const std::string& rcvdField = "") {
   std::istringstream in(text);
-  return readAdifLog(in);
+  LogContents log;
+  readAdifLog(in, rcvdField, [&](ReadRecord record) { log.add(std::move(record)); });
+  return log;
 }
 
 const char* kGoodQso =
@@ -76,6 +87,17 @@ TEST(AdifReader, BadLengthSkipsOnlyThatRecord) {
   EXPECT_EQ(adif.skipped[1].record, 3);
 }
 
+// A 32-bit build once refused every length of two digits or more.
+TEST(AdifReader, LengthsOfManyDigitsAreReadAndAbsurdOnesRefused) {
+  const AdifContents adif = read("<COMMENT:12>twelve bytes<CALL:0004>DL1A<EOR>"
+                                 "<CALL:99999999999999999999999>DL2B<EOR>");
+  ASSERT_EQ(adif.records.size(), 1u);
+  EXPECT_EQ(adif.records[0].field("comment"), "twelve bytes");
+  EXPECT_EQ(adif.records[0].field("call"), "DL1A");
+  ASSERT_EQ(adif.skipped.size(), 1u);
+  EXPECT_EQ(adif.skipped[0].reason, "bad length in field call");
+}
+
 TEST(AdifReader, FieldWithoutLengthIsMalformed) {
   const AdifContents adif = read("<CALL>DL1A<EOR>");
   ASSERT_EQ(adif.skipped.size(), 1u);
@@ -124,7 +146,6 @@ TEST(AdifQso, StringFieldsWinOverNumberedOnes) {
   EXPECT_EQ(log.qsos[0].band, "20m");  // band names in one letter case
   EXPECT_EQ(log.qsos[0].myCall, "F5VEL");
   EXPECT_EQ(log.qsos[0].continent, "AS");
-  EXPECT_FALSE(log.qsos[0].frequencyHz);
   EXPECT_EQ(log.qsos[1].exchangeSent, "7");
   EXPECT_EQ(log.qsos[1].myCall, "F6XYZ");
 }

@@ -11,7 +11,8 @@ namespace {
 
 LogContents read(const std::string& text) {
   std::istringstream in(text);
-  return readLog(in);
+  const LogFormat format = detectLogFormat(in);
+  return readLog(in, format, ReadOptions{});
 }
 
 TEST(CabrilloReader, ReadsOurExportColumnOrder) {
@@ -58,7 +59,7 @@ TEST(CabrilloReader, BrokenQsoLinesAreSkippedWithTheirNumber) {
   EXPECT_EQ(log.qsos.size(), 1u);
   ASSERT_EQ(log.skipped.size(), 5u);
   EXPECT_EQ(log.skipped[0].record, 2);
-  EXPECT_EQ(log.skipped[0].reason, "a QSO line needs 10 columns");
+  EXPECT_EQ(log.skipped[0].reason, "9 columns; expected 10, or 11 ending in a transmitter id 0 or 1");
   EXPECT_EQ(log.skipped[1].reason, "bad frequency");
   EXPECT_EQ(log.skipped[2].reason, "bad date");
   EXPECT_EQ(log.skipped[3].reason, "bad time");

@@ -21,9 +21,13 @@ from html.parser import HTMLParser
 
 
 def summary_lines(path):
-    """The plug-in's summary: (heads, band rows, Total row, score)."""
+    """The plug-in's summary: (heads, band rows, Total row, score); the line
+    end `score --raw` ends it with is no line of its own."""
     with open(path, newline="") as f:
-        lines = [[cell.strip() for cell in line.split("\t")] for line in f.read().split("\r\n")]
+        text = f.read()
+    if text.endswith("\r\n"):
+        text = text[:-2]
+    lines = [[cell.strip() for cell in line.split("\t")] for line in text.split("\r\n")]
     heads = [cell for cell in lines[1] if cell]
     score = lines[-1][0].split("=")[1].strip()
     return heads, lines[2:-2], lines[-2], score

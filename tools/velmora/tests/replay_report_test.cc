@@ -12,15 +12,15 @@ TEST(ReplayReport, ListsEachProblemRecordThenTheCounts) {
   report.read = 7;
   report.accepted = 3;
   report.skipped = {{2, "bad date"}};
-  report.refused = {{4, "DL1A", "mode"}, {5, "DL2B", "empty exchange"}, {6, "DL3C", "mode"}};
+  report.refused = {{4, "DL1A", "mode"}, {5, "DL2B", "no exchange sent"}, {6, "DL3C", "mode"}};
   EXPECT_EQ(formatReport(report),
             "record 2 skipped: bad date\n"
             "record 4 (DL1A) refused by the plug-in: mode\n"
-            "record 5 (DL2B) refused by the plug-in: empty exchange\n"
+            "record 5 (DL2B) refused by the plug-in: no exchange sent\n"
             "record 6 (DL3C) refused by the plug-in: mode\n"
             "read: 7\n"
             "accepted by the plug-in: 3\n"
-            "refused by the plug-in: 3 (empty exchange: 1, mode: 2)\n"
+            "refused by the plug-in: 3 (mode: 2, no exchange sent: 1)\n"
             "skipped as malformed: 1\n");
 }
 
@@ -39,10 +39,10 @@ TEST(Refusal, ReasonFollowsThePlugInsOrderOfTests) {
   qso.mode = "ssb";
   EXPECT_EQ(refusalReason(qso, true), "mode");
   qso.mode = "CW";
-  EXPECT_EQ(refusalReason(qso, false), "empty exchange");
+  EXPECT_EQ(refusalReason(qso, false), "no exchange received (give --rcvd-field)");
   qso.exchangeReceived = "001";
   qso.exchangeSent = "";
-  EXPECT_EQ(refusalReason(qso, false), "empty exchange");
+  EXPECT_EQ(refusalReason(qso, false), "no exchange sent (give --sent)");
   qso.exchangeSent = "69";
   qso.dxccPrefix = "DL";
   EXPECT_EQ(refusalReason(qso, false), "foreign station worked from outside France");

@@ -1,6 +1,7 @@
-// The report's replay through the real plug-in: the call check's verdict
-// before each QSO, the summary after it, repeats told apart by the
-// summary's QSO count, and the same accepted and refused counts as `score`.
+// The report's replay through the real plug-in, on the same reading and
+// replay as `score`: the call check's verdict before each QSO, the summary
+// after it, repeats on a band set aside (or, with --keep-repeats, logged and
+// told apart by the summary's QSO count), and the same counts as `score`.
 
 #include <gtest/gtest.h>
 
@@ -12,88 +13,117 @@
 namespace velmora::cli::report {
 namespace {
 
-CountryFile countries() {
-  std::istringstream text(
-      "France: 14: 27: EU: 46.0: -2.0: -1.0: F:\n    F,TM;\n"
-      "Germany: 14: 28: EU: 51.0: -10.0: -1.0: DL:\n    DL;\n");
-  return *CountryFile::parse(text);
+std::string field(const std::string& name, const std::string& value) {
+  return "<" + name + ":" + std::to_string(value.size()) + ">" + value;
 }
 
-LogQso qso(int record, const std::string& call, const std::string& band,
-           const std::string& mode, const std::string& exchange, int minute) {
-  LogQso q;
-  q.record = record;
-  q.call = call;
-  q.band = band;
-  q.mode = mode;
-  q.exchangeSent = "001";
-  q.exchangeReceived = exchange;
-  q.time = {2011, 3, 12, 6, minute, 0};
-  return q;
+std::string record(const std::string& call, const std::string& band, const std::string& mode,
+                   const std::string& exchange, const std::string& date, const std::string& time) {
+  return field("CALL", call) + field("QSO_DATE", date) + field("TIME_ON", time) +
+         field("BAND", band) + field("MODE", mode) + field("STX_STRING", "001") +
+         field("SRX_STRING", exchange) + "<EOR>\n";
 }
 
-TEST(ContestTimeline, RecordsTheVerdictBeforeAndTheSummaryAfterEachQso) {
+// A French station's log: the QSOs of one morning and a record with a bad date.
+const std::string kLog =
+    "test log\n<EOH>\n" +
+    record("F5AAA", "40m", "SSB", "75", "20110312", "0601") +  // new department, in ref.txt
+    record("DL1XX", "40m", "CW", "123", "20110312", "0602") +  // new DXCC
+    record("DL1XX", "40m", "CW", "123", "20110312", "0602") +  // the same QSO again
+    record("F6BBB", "20m", "FT8", "13", "20110312", "0603") +  // refused: mode
+    record("F6BBB", "20m", "SSB", "2a", "20110312", "0604") +  // French, but not in ref.txt
+    record("F6CCC", "20m", "SSB", "13", "20111340", "0605");  // malformed date
+
+class ContestTimelineTest : public ::testing::Test {
+ protected:
+  ContestTimelineTest() {
+    folder.writeFile("Plugins/ref.txt", "F5AAA 75\r\n");
+    folder.writeFile("cty.dat",
+                     "France: 14: 27: EU: 46.0: -2.0: -1.0: F:\n    F,TM;\n"
+                     "Germany: 14: 28: EU: 51.0: -10.0: -1.0: DL:\n    DL;\n");
+    folder.writeFile("log.adi", kLog);
+    options.plugin = VELMORA_PLUGIN_FILE;
+    options.cty = (folder.path() / "cty.dat").string();
+    options.call = "F5VEL";
+  }
+
+  ContestTimeline replay(const LogOptions& reading = {}) {
+    LogReplay logReplay(options);
+    return replayTimeline(logReplay, (folder.path() / "log.adi").string(), reading, err);
+  }
+
   testing::WorkingFolder folder;
-  folder.writeFile("Plugins/ref.txt", "F5AAA 75\r\n");
-  host::PluginHost plugin(VELMORA_PLUGIN_FILE, host::ExportNames::Plain);
-  ASSERT_TRUE(plugin.ready()) << plugin.problem();
-  const CountryFile cty = countries();
-  Contest contest(plugin, cty);
-  contest.start({"F5VEL", "F", "EU"}, false);
+  ContestOptions options;
+  std::ostringstream err;
+};
 
-  LogContents log;
-  log.qsos = {
-      qso(1, "F5AAA", "40m", "SSB", " 75 ", 1),  // new department, known to ref.txt
-      qso(2, "DL1XX", "40m", "CW", "123", 2),    // new DXCC
-      qso(3, "DL1XX", "40m", "CW", "123", 2),    // the same QSO again
-      qso(4, "F6BBB", "20m", "FT8", "13", 3),    // refused: mode
-      qso(5, "F6BBB", "20m", "SSB", "2a", 4),    // French, but not in ref.txt
-  };
-  log.skipped = {{6, "bad date"}};
-  const ContestTimeline timeline = replayTimeline(contest, plugin, cty, log);
+struct ExpectedStep {
+  int verdict;
+  bool accepted, counted;
+  long long score;
+  const char* department;
+};
 
-  struct Expected {
-    int verdict;
-    bool accepted, counted;
-    long long score;
-    const char* department;
-  };
-  const Expected expected[] = {
-      {kNewDepartment, true, true, 6 * 1, "75"},
-      {kNewDxcc, true, true, (6 + 1) * (1 + 1), ""},
-      {kDuplicate, true, false, (6 + 1) * (1 + 1), ""},
-      {kNoNewMultiplier, false, false, (6 + 1) * (1 + 1), "13"},
-      {kNoNewMultiplier, true, true, (6 + 1 + 6) * (2 + 1), "2A"},
-  };
-  ASSERT_EQ(timeline.steps.size(), std::size(expected));
-  for (std::size_t i = 0; i < timeline.steps.size(); ++i) {
+void expectSteps(const ContestTimeline& timeline, const std::vector<ExpectedStep>& expected) {
+  ASSERT_EQ(timeline.steps.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
     SCOPED_TRACE(timeline.steps[i].record);
     const QsoStep& step = timeline.steps[i];
+    EXPECT_EQ(step.record, static_cast<int>(i) + 1);
     EXPECT_EQ(step.verdict, expected[i].verdict);
     EXPECT_EQ(step.accepted, expected[i].accepted);
     EXPECT_EQ(step.counted, expected[i].counted);
     EXPECT_EQ(step.score, expected[i].score);
     EXPECT_EQ(step.department, expected[i].department);
   }
-  EXPECT_EQ(timeline.repeats(), 1);
+}
+
+TEST_F(ContestTimelineTest, RecordsTheVerdictBeforeAndTheSummaryAfterEachQso) {
+  const ContestTimeline timeline = replay();
+  expectSteps(timeline, {
+                            {kNewDepartment, true, true, 6 * 1, "75"},
+                            {kNewDxcc, true, true, (6 + 1) * (1 + 1), ""},
+                            {kDuplicate, false, false, (6 + 1) * (1 + 1), ""},  // set aside
+                            {kNoNewMultiplier, false, false, (6 + 1) * (1 + 1), "13"},
+                            {kNoNewMultiplier, true, true, (6 + 1 + 6) * (2 + 1), "2A"},
+                        });
   EXPECT_EQ(timeline.replay.read, 6);
-  EXPECT_EQ(timeline.replay.accepted, 4);
+  EXPECT_EQ(timeline.replay.accepted, 3);
+  EXPECT_EQ(timeline.countedQsos(), 3);
+  EXPECT_EQ(timeline.uncounted(), 0);
+  ASSERT_EQ(timeline.replay.repeats.size(), 1u);
+  EXPECT_EQ(timeline.replay.repeats[0].record, 3);
+  EXPECT_EQ(timeline.replay.repeats[0].reason, "record 2 on 40m");
   ASSERT_EQ(timeline.replay.refused.size(), 1u);
   EXPECT_EQ(timeline.replay.refused[0].record, 4);
   EXPECT_EQ(timeline.replay.refused[0].reason, "mode");
   ASSERT_EQ(timeline.replay.skipped.size(), 1u);
+  EXPECT_EQ(timeline.replay.skipped[0].record, 6);
   EXPECT_NE(timeline.summary.find("Total\t 3\t"), std::string::npos) << timeline.summary;
 }
 
-TEST(ContestTimeline, AnEmptyLogStillHasTheSummary) {
-  testing::WorkingFolder folder;
-  host::PluginHost plugin(VELMORA_PLUGIN_FILE, host::ExportNames::Plain);
-  ASSERT_TRUE(plugin.ready()) << plugin.problem();
-  const CountryFile cty = countries();
-  Contest contest(plugin, cty);
-  contest.start({"F5VEL", "F", "EU"}, false);
-  const ContestTimeline timeline = replayTimeline(contest, plugin, cty, LogContents{});
+TEST_F(ContestTimelineTest, KeptRepeatsAreLoggedAndToldApartByTheSummary) {
+  options.keepRepeats = true;
+  const ContestTimeline timeline = replay();
+  expectSteps(timeline, {
+                            {kNewDepartment, true, true, 6 * 1, "75"},
+                            {kNewDxcc, true, true, (6 + 1) * (1 + 1), ""},
+                            {kDuplicate, true, false, (6 + 1) * (1 + 1), ""},  // kept once
+                            {kNoNewMultiplier, false, false, (6 + 1) * (1 + 1), "13"},
+                            {kNoNewMultiplier, true, true, (6 + 1 + 6) * (2 + 1), "2A"},
+                        });
+  EXPECT_EQ(timeline.replay.accepted, 4);
+  EXPECT_TRUE(timeline.replay.repeats.empty());
+  EXPECT_EQ(timeline.countedQsos(), 3);
+  EXPECT_EQ(timeline.uncounted(), 1);
+}
+
+TEST_F(ContestTimelineTest, NoQsoInThePeriodStillGivesTheSummary) {
+  LogOptions reading;
+  reading.from = "2012-01-01";
+  const ContestTimeline timeline = replay(reading);
   EXPECT_TRUE(timeline.steps.empty());
+  EXPECT_EQ(timeline.replay.outsidePeriod, 5);
   EXPECT_NE(timeline.summary.find("Total\t 0\t"), std::string::npos) << timeline.summary;
 }
 

@@ -2,6 +2,7 @@
 #   cmake -DSTATUS=<exit status> [-DSTDERR=<regex>] [-DSTDOUT=<regex>]
 #         [-DGOLDEN=<file standard output must equal>]
 #         [-DUNCHANGED=<file that must keep its bytes>]
+#         [-DFILE=<file written by the run> [-DFILE_MATCHES=<regex>] [-DFILE_GOLDEN=<file>]]
 #         [-DWORK=<folder made afresh as a copy of -DEXAMPLES=<folder>>]
 #         -P run_velmora.cmake -- [emulator...] velmora args...
 set(command)
@@ -35,15 +36,32 @@ endif()
 if(DEFINED STDOUT AND NOT out MATCHES "${STDOUT}")
   message(FATAL_ERROR "standard output does not match ${STDOUT}\n${shown}")
 endif()
-if(DEFINED GOLDEN)
-  file(READ "${GOLDEN}" expected)
-  if(NOT out STREQUAL expected)
-    message(FATAL_ERROR "standard output differs from ${GOLDEN}\n${shown}")
+# Fails unless `text` (what `what` holds) has the bytes of the file `golden`.
+function(expect_golden what text golden)
+  file(READ "${golden}" expected)
+  if(NOT text STREQUAL expected)
+    message(FATAL_ERROR "${what} differs from ${golden}:\n${text}\n${shown}")
   endif()
+endfunction()
+
+if(DEFINED GOLDEN)
+  expect_golden("standard output" "${out}" "${GOLDEN}")
 endif()
 if(DEFINED UNCHANGED)
   file(SHA256 "${UNCHANGED}" after)
   if(NOT before STREQUAL after)
     message(FATAL_ERROR "${UNCHANGED} was changed\n${shown}")
+  endif()
+endif()
+if(DEFINED FILE)
+  if(NOT EXISTS "${FILE}")
+    message(FATAL_ERROR "${FILE} was not written\n${shown}")
+  endif()
+  file(READ "${FILE}" written)
+  if(DEFINED FILE_MATCHES AND NOT written MATCHES "${FILE_MATCHES}")
+    message(FATAL_ERROR "${FILE} does not match ${FILE_MATCHES}:\n${written}\n${shown}")
+  endif()
+  if(DEFINED FILE_GOLDEN)
+    expect_golden("${FILE}" "${written}" "${FILE_GOLDEN}")
   endif()
 endif()
