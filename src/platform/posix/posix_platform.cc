@@ -1,7 +1,7 @@
 // The plug-in on Linux: messages go to standard error as "caption: text"
 // (the caption left out when the system default would be used), the header
-// dialog is a form on the terminal, and the reference and settings files lie
-// in Plugins/ under the current directory.
+// dialog is a form on the terminal (or answered from a file), and the
+// reference and settings files lie in Plugins/ under the current directory.
 
 #include <unistd.h>
 
