@@ -100,6 +100,16 @@ TEST_F(SettingsFile, ValueLongerThan9999CharactersComesBackCut) {
   EXPECT_EQ(store.read("Settings", "SoapBox", ""), std::string(9999, 'y'));
 }
 
+// A fallback too long for the system's conversion to UTF-16 (a 100,000-
+// character own call sign is the fallback of "Operators").
+TEST_F(SettingsFile, HundredThousandCharacterFallbackComesBackCut) {
+  makePluginsFolder();
+  EXPECT_EQ(store.read("Settings", "Operators", std::string(100'000, 'K')), std::string(9999, 'K'));
+  folder.writeFile(kFile, "[Settings]\r\nName=Jo\r\n");
+  EXPECT_EQ(store.read("Settings", "Operators", "F" + std::string(99'999, 'K')),
+            "F" + std::string(9998, 'K'));
+}
+
 TEST_F(SettingsFile, ValueLosesSurroundingBlanksAndQuotes) {
   makePluginsFolder();
   store.write("Settings", "Name", "  Al  ");

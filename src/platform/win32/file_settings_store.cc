@@ -10,8 +10,13 @@ std::string FileSettingsStore::read(std::string_view section, std::string_view k
                                     std::string_view fallback) {
   // The profile function needs a caller's buffer of fixed size.
   std::string buffer(kReadBufferSize, '\0');
+  // No read gives back more than the buffer holds, so a longer fallback is
+  // cut to that first: the system converts the fallback to UTF-16 and cannot
+  // convert one of more than 32,767 characters (Wine then reads a stray
+  // pointer for it).
+  const std::string_view usable = fallback.substr(0, kReadBufferSize - 1);
   const DWORD length = GetPrivateProfileStringA(
-      std::string(section).c_str(), std::string(key).c_str(), std::string(fallback).c_str(),
+      std::string(section).c_str(), std::string(key).c_str(), std::string(usable).c_str(),
       buffer.data(), static_cast<DWORD>(kReadBufferSize), fileName_.c_str());
   buffer.resize(length);
   return buffer;
