@@ -61,12 +61,6 @@ TEST(ConsoleHeaderForm, CancelOrEndOfInputLeavesFieldsUnchanged) {
   }
 }
 
-}  // namespace
-}  // namespace velmora
-
-namespace velmora {
-namespace {
-
 TEST(HeaderAnswers, NamedFieldsChangeAndTheRestKeepTheirValues) {
   HeaderFields fields = preset();
   std::istringstream answers("CATEGORY=SO40\r\nPOWER=100 watt\n\nSOAPBOX=first\\nsecond\n");
