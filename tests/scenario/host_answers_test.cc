@@ -21,7 +21,8 @@ namespace {
 using HostAnswersScenario = PluginScenario;
 
 TEST_P(HostAnswersScenario, AnswersAreStoredAndWrittenIntoTheHeader) {
-  folder().writeFile("Plugins/VIRDO.ini", "[Settings]\r\nOperators=F6BBB F5ZZZ\r\nClub=Radio Club\r\n");
+  folder().writeFile("Plugins/VIRDO.ini",
+                     "[Settings]\r\nOperators=F6BBB F5ZZZ\r\nClub=Radio Club\r\n");
   HeaderAnswer pressOk;
   pressOk.ok = true;
   MessageWatch watch(pressOk);

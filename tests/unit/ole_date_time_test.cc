@@ -23,7 +23,8 @@ TEST(OleDateTime, DayCountsAndDatesGoBothWaysAcrossLeapDaysAndEras) {
     const CivilDateTime date = civilFromDays(day);
     ASSERT_EQ(daysFromCivil(date.year, date.month, date.day), day);
     const bool nextDay = date.day == previous.day + 1 && date.month == previous.month;
-    const bool nextMonth = date.day == 1 && previous.day == daysInMonth(previous.year, previous.month);
+    const bool nextMonth =
+        date.day == 1 && previous.day == daysInMonth(previous.year, previous.month);
     ASSERT_TRUE(nextDay || nextMonth) << date.year << "-" << date.month << "-" << date.day;
     previous = date;
   }

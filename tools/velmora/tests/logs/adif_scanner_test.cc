@@ -87,24 +87,28 @@ TEST(AdifScanner, LengthsOfManyDigitsAreReadAndAbsurdOnesRefused) {
   EXPECT_EQ(adif.skipped[0].broken, "bad length in field call");
 }
 
-TEST(AdifScanner, FieldWithoutLengthIsMalformed) {
-  const AdifContents adif = read("<CALL>DL1A<EOR>");
-  ASSERT_EQ(adif.skipped.size(), 1u);
-  EXPECT_EQ(adif.skipped[0].broken, "field call has no length");
-}
-
-TEST(AdifScanner, LengthBeyondTheEndOfTheFileIsMalformed) {
-  const AdifContents adif = read("<CALL:4>DL1A<EOR><CALL:40>DL2B<EOR>");
-  ASSERT_EQ(adif.records.size(), 1u);
-  ASSERT_EQ(adif.skipped.size(), 1u);
-  EXPECT_EQ(adif.skipped[0].record, 2);
-  EXPECT_EQ(adif.skipped[0].broken, "field call runs past the end of the file");
-}
-
-TEST(AdifScanner, LastRecordWithoutEorIsMalformed) {
-  const AdifContents adif = read("<CALL:4>DL1A<EOR><CALL:4>DL2B\n");
-  ASSERT_EQ(adif.skipped.size(), 1u);
-  EXPECT_EQ(adif.skipped[0].broken, "no <EOR> at the end of the file");
+// A broken record is skipped with the first fault found in it; the records
+// around it are read.
+TEST(AdifScanner, BrokenRecordSaysWhatIsWrongWithIt) {
+  struct Case {
+    const char* text;
+    int record;
+    const char* broken;
+  };
+  for (const Case& c : {
+           Case{"<CALL>DL1A<EOR>", 1, "field call has no length"},
+           Case{"<CALL:4>DL1A<EOR><CALL:40>DL2B<EOR>", 2,
+                "field call runs past the end of the file"},
+           Case{"<CALL:4>DL1A<EOR><CALL:4>DL2B\n", 2, "no <EOR> at the end of the file"},
+           Case{"<CALL:4>DL1A<EOR><CALL:4>DL2B<MODE:2", 2, "a tag without '>'"},
+           Case{"<CALL:4>DL1A<MODE:-2>CW<BAND:x>20m<EOR>", 1, "bad length in field mode"},
+       }) {
+    const AdifContents adif = read(c.text);
+    ASSERT_EQ(adif.skipped.size(), 1u) << c.text;
+    EXPECT_EQ(adif.skipped[0].record, c.record) << c.text;
+    EXPECT_EQ(adif.skipped[0].broken, c.broken) << c.text;
+    EXPECT_EQ(adif.records.size(), static_cast<std::size_t>(c.record - 1)) << c.text;
+  }
 }
 
 TEST(AdifScanner, FieldsNotChosenAreReadPastWhateverTheyHold) {

@@ -7,13 +7,15 @@
 namespace velmora::cli::report {
 namespace {
 
+using Code = host::CallCheckCode;
+
 TEST(ContestCharts, CountsOnlyWhatThePluginCountedInTheHourItWasMade) {
   ContestTimeline timeline;
   timeline.steps = {
-      step({2011, 3, 12, 6, 10, 0}, "40m", host::CallCheckCode::NewDepartment, true, "75", 6),
-      step({2011, 3, 12, 6, 50, 0}, "80m", host::CallCheckCode::NewDxcc, true, "", 14),
-      step({2011, 3, 12, 6, 51, 0}, "80m", host::CallCheckCode::Duplicate, false, "", 14),  // a repeat
-      step({2011, 3, 12, 8, 5, 0}, "12m", host::CallCheckCode::NoNewMultiplier, true, "13", 20),
+      step({2011, 3, 12, 6, 10, 0}, "40m", Code::NewDepartment, true, "75", 6),
+      step({2011, 3, 12, 6, 50, 0}, "80m", Code::NewDxcc, true, "", 14),
+      step({2011, 3, 12, 6, 51, 0}, "80m", Code::Duplicate, false, "", 14),  // a repeat
+      step({2011, 3, 12, 8, 5, 0}, "12m", Code::NoNewMultiplier, true, "13", 20),
   };
   const ContestCharts charts = contestCharts(timeline, {"80m", "40m"});
   EXPECT_EQ(charts.bands, (std::vector<std::string>{"80m", "40m", "12m"}));
@@ -34,7 +36,7 @@ TEST(ContestCharts, CountsOnlyWhatThePluginCountedInTheHourItWasMade) {
 
 TEST(ContestCharts, NothingCountedGivesNoTimeAxis) {
   ContestTimeline timeline;
-  timeline.steps = {step({2011, 3, 12, 6, 10, 0}, "40m", host::CallCheckCode::NoNewMultiplier, false, "75", 0)};
+  timeline.steps = {step({2011, 3, 12, 6, 10, 0}, "40m", Code::NoNewMultiplier, false, "75", 0)};
   const ContestCharts charts = contestCharts(timeline, {"40m"});
   EXPECT_FALSE(charts.bins);
   EXPECT_TRUE(charts.qsos.empty());

@@ -7,6 +7,8 @@
 namespace velmora::cli::report {
 namespace {
 
+using Code = host::CallCheckCode;
+
 TEST(LeftOutSection, CountsAndListsWhatTheReplayLeftOut) {
   ContestTimeline timeline;
   timeline.tally.kept = 7;  // with a record skipped and one outside the period: 9 read
@@ -16,9 +18,9 @@ TEST(LeftOutSection, CountsAndListsWhatTheReplayLeftOut) {
   timeline.tally.repeats = {{5, "F5AAA", "record 1 on 40m"}};
   timeline.tally.noEntity = {{7, "F6X/MM", "/MM is in no DXCC entity"}};
   timeline.tally.outsidePeriod = 1;
-  timeline.steps = {step({2011, 3, 12, 6, 10, 0}, "40m", host::CallCheckCode::NewDepartment, true, "75", 6),
-                    step({2011, 3, 12, 6, 20, 0}, "40m", host::CallCheckCode::NoNewMultiplier, true, "75", 6),
-                    step({2011, 3, 12, 6, 30, 0}, "20m", host::CallCheckCode::NewDxcc, true, "", 14)};
+  timeline.steps = {step({2011, 3, 12, 6, 10, 0}, "40m", Code::NewDepartment, true, "75", 6),
+                    step({2011, 3, 12, 6, 20, 0}, "40m", Code::NoNewMultiplier, true, "75", 6),
+                    step({2011, 3, 12, 6, 30, 0}, "20m", Code::NewDxcc, true, "", 14)};
   timeline.steps[1].counted = false;  // a repeat logged with --keep-repeats
   timeline.steps[1].record = 6;
   timeline.steps[1].call = "F5AAA";
