@@ -24,6 +24,12 @@ struct LogQso {
   std::string continent;  // non-empty: overrides the country file's continent
   bool reportFromExchange = false;  // a report was taken out of an exchange field
   bool frequencyFromBand = false;   // the log gave a band only: its lower edge
+  // A record of velmora's live journal (APP_VELMORA_KEY, APP_VELMORA_EVENT):
+  // the key its source named the QSO by, and whether the record deletes the
+  // QSO of that key rather than being its version from now on. Empty and
+  // false in any other log.
+  std::string key;
+  bool deletes = false;
 };
 
 // A record that could not be read, with the reason in a few words.

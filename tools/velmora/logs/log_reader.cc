@@ -31,6 +31,14 @@ std::unique_ptr<RecordReader> recordsOf(std::istream& in, LogFormat format,
 
 }  // namespace
 
+LogSelection::Verdict keepQso(const ReadOptions& options, LogQso& qso) {
+  const LogSelection::Verdict verdict = options.selection.judge(qso);
+  if (verdict == LogSelection::Verdict::Kept && qso.exchangeSent.empty()) {
+    qso.exchangeSent = options.sent;
+  }
+  return verdict;
+}
+
 LogReader::LogReader(std::unique_ptr<std::istream> in, ReadOptions options, std::string name)
     : in_(std::move(in)),
       format_(detectLogFormat(*in_)),
@@ -50,7 +58,7 @@ std::optional<LogQso> LogReader::next() {
       continue;
     }
     LogQso& qso = std::get<LogQso>(*record);
-    switch (options_.selection.judge(qso)) {
+    switch (keepQso(options_, qso)) {
       case LogSelection::Verdict::OutsidePeriod:
         ++tally_.outsidePeriod;
         continue;
@@ -60,7 +68,6 @@ std::optional<LogQso> LogReader::next() {
       case LogSelection::Verdict::Kept:
         break;
     }
-    if (qso.exchangeSent.empty()) qso.exchangeSent = options_.sent;
     tally_.countKept(qso);
     return std::move(qso);
   }

@@ -30,6 +30,9 @@ struct LogTally {
   std::vector<NotedQso> refused;   // by the plug-in, with its reason
   std::vector<NotedQso> repeats;   // reason: which record it repeats
   std::vector<NotedQso> noEntity;  // reason: why the call has no entity
+  // QSOs of a journal taken back by a later edit or delete of their key;
+  // what they had counted as is no longer counted.
+  int withdrawn = 0;
 
   // Every record read: kept, skipped or left out.
   int read() const {

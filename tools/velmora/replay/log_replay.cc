@@ -1,23 +1,47 @@
 #include "replay/log_replay.h"
 
+#include <algorithm>
+
 namespace velmora::cli {
+namespace {
+
+void forget(std::vector<NotedQso>& noted, int record) {
+  noted.erase(std::remove_if(noted.begin(), noted.end(),
+                             [record](const NotedQso& qso) { return qso.record == record; }),
+              noted.end());
+}
+
+}  // namespace
 
 LogReplay::LogReplay(Contest& contest, LogReader& log, bool exportRequested, std::ostream& err)
-    : contest_(contest), log_(log), exportRequested_(exportRequested), err_(err) {}
+    : contest_(contest), keyed_(contest), log_(log), exportRequested_(exportRequested), err_(err) {}
 
 std::optional<Offer> LogReplay::next() {
   if (!started_) start();
-  std::optional<LogQso> qso;
-  if (!early_.empty()) {
-    qso = std::move(early_.front());
-    early_.pop_front();
-  } else {
-    qso = log_.next();
+  for (;;) {
+    if (std::optional<Offer> step = keyed_.next()) {
+      noteOffer(log_.tally(), *step);
+      return step;
+    }
+    std::optional<LogQso> qso;
+    if (!early_.empty()) {
+      qso = std::move(early_.front());
+      early_.pop_front();
+    } else {
+      qso = log_.next();
+    }
+    if (!qso) return std::nullopt;
+    if (qso->key.empty()) {
+      Offer offer = contest_.offer(std::move(*qso));
+      noteOffer(log_.tally(), offer);
+      return offer;
+    }
+    if (qso->deletes) {
+      keyed_.remove(qso->key);
+    } else {
+      keyed_.put(std::move(*qso));
+    }
   }
-  if (!qso) return std::nullopt;
-  Offer offer = contest_.offer(std::move(*qso));
-  note(offer);
-  return offer;
 }
 
 void LogReplay::start() {
@@ -37,9 +61,9 @@ void LogReplay::start() {
   started_ = true;
 }
 
-void LogReplay::note(const Offer& offer) {
-  LogTally& tally = log_.tally();
+void noteOffer(LogTally& tally, const Offer& offer) {
   const NotedQso noted{offer.qso.record, offer.qso.call, offer.note};
+  if (offer.again) forget(tally.repeats, offer.qso.record);
   switch (offer.fate) {
     case QsoFate::Logged:
       ++tally.accepted;
@@ -52,6 +76,25 @@ void LogReplay::note(const Offer& offer) {
       break;
     case QsoFate::NoEntity:
       tally.noEntity.push_back(noted);
+      break;
+    case QsoFate::Withdrawn:
+      ++tally.withdrawn;
+      switch (offer.withdrawnFrom) {
+        case QsoFate::Logged:
+          --tally.accepted;
+          break;
+        case QsoFate::Refused:
+          forget(tally.refused, offer.qso.record);
+          break;
+        case QsoFate::Repeat:
+          forget(tally.repeats, offer.qso.record);
+          break;
+        case QsoFate::NoEntity:
+          forget(tally.noEntity, offer.qso.record);
+          break;
+        case QsoFate::Withdrawn:
+          break;
+      }
       break;
   }
 }
