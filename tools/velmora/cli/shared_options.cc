@@ -2,7 +2,9 @@
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
+#include <ostream>
 
+#include "cabrillo/base_path.h"
 #include "logs/exchange_field.h"
 #include "logs/log_selection.h"
 #include "text/ascii.h"
@@ -111,6 +113,33 @@ void enterWorkingFolder(const std::optional<std::string>& folder) {
   std::error_code error;
   std::filesystem::current_path(*folder, error);
   if (error) throw UserError("velmora: cannot enter folder " + *folder);
+}
+
+void addHeaderOptions(CLI::App& command, HeaderAnswers& header) {
+  const char* settings = "Cabrillo header (written to the settings before the export)";
+  addText(command, "--operators", header.operators, "operators' call signs")
+      ->check(kOneLine)->group(settings);
+  addText(command, "--name", header.name, "operator's name")->check(kOneLine)->group(settings);
+  command.add_option("--address", header.address, "a line of the postal address (repeatable)")
+      ->allow_extra_args(false)->group(settings);
+  addText(command, "--email", header.email, "e-mail address")->check(kOneLine)->group(settings);
+  addText(command, "--club", header.club, "club")->check(kOneLine)->group(settings);
+  command.add_option("--soapbox", header.soapBox, "a line of soapbox text (repeatable)")
+      ->allow_extra_args(false)->group(settings);
+  addText(command, "--category", header.category, "entry category, e.g. SO40")
+      ->check(kOneLine)->group(settings);
+  addText(command, "--power", header.power, "power category, e.g. \"100 watt\"")
+      ->check(kOneLine)->group(settings);
+}
+
+void reportCabrilloFile(const OwnStation& station, std::ostream& err) {
+  const std::filesystem::path file =
+      std::filesystem::current_path() / (basePathFromCall(station.call) + ".cbr");
+  if (std::filesystem::exists(file)) {
+    err << "Cabrillo file: " << file.string() << "\n";
+  } else {
+    err << "Cabrillo file " << file.string() << " was not written\n";
+  }
 }
 
 }  // namespace velmora::cli

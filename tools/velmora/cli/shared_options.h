@@ -5,7 +5,11 @@
 #include <optional>
 #include <string>
 
+#include <iosfwd>
+
 #include "logs/log_reader.h"
+#include "outputs/header_answers.h"
+#include "replay/own_station.h"
 #include "replay/contest_options.h"
 
 namespace CLI {
@@ -40,6 +44,14 @@ void addContestOptions(CLI::App& command, ReplayOptions& options);
 // --rcvd-field, --sent, --from, --to and --bands, checked and read into
 // `options`.
 void addLogOptions(CLI::App& command, ReadOptions& options);
+
+// --operators, --name, --address, --email, --club, --soapbox, --category
+// and --power: the answers to the plug-in's Cabrillo header form.
+void addHeaderOptions(CLI::App& command, HeaderAnswers& header);
+
+// Says on `err` where the Cabrillo file of `station` is, in the working
+// folder, or that it was not written.
+void reportCabrilloFile(const OwnStation& station, std::ostream& err);
 
 // Enters the host's working folder, if one is given; throws UserError
 // when it cannot.
