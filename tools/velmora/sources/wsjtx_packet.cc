@@ -46,7 +46,7 @@ SourceEvent qsoLogged(QtStreamReader& in, const std::string& what, const std::st
   AdifRecord record;
   std::string why;
   const auto timeOff = in.dateTime();
-  if (!timeOff) return malformedPacket(what, "cut inside the time off");
+  if (!timeOff) return malformedPacket(what, "cannot read the time off (cut short, or a named time zone)");
   if (!takeText(in, record, "call", why) || !takeText(in, record, "gridsquare", why)) {
     return malformedPacket(what, why);
   }
@@ -62,7 +62,7 @@ SourceEvent qsoLogged(QtStreamReader& in, const std::string& what, const std::st
   std::optional<CivilDateTime> time = *timeOff;
   if (!in.atEnd()) {
     const auto timeOn = in.dateTime();
-    if (!timeOn) return malformedPacket(what, "cut inside the time on");
+    if (!timeOn) return malformedPacket(what, "cannot read the time on (cut short, or a named time zone)");
     if (*timeOn) time = *timeOn;
   }
   if (!time) return malformedPacket(what, "no time");
