@@ -13,6 +13,7 @@ packages=(
   xvfb xauth x11-apps imagemagick   # a display for message boxes and dialogs, screenshots
   hamradio-files                    # the country file cty.dat
   libcli11-dev                      # velmora's command-line parser (header-only, also for MinGW)
+  libboost-dev                      # velmora live: Asio, Beast, PropertyTree (header-only, also for MinGW)
   clang                             # the fuzz preset's compiler (libFuzzer instrumentation)
   libclang-rt-14-dev                # libFuzzer and the sanitizer runtimes clang links
   chromium fonts-dejavu-core        # rendering velmora's report page headless in the tests

@@ -28,9 +28,7 @@ CLI::Option* addListener(CLI::App& command, const std::string& name, ListenAddre
   return command
       .add_option_function<std::string>(
           name,
-          [&address](const std::string& text) {
-            address = *parseListenAddress(text, "127.0.0.1");
-          },
+          [&address](const std::string& text) { address = *parseListenAddress(text, "127.0.0.1"); },
           help + " (default " + addressText(address.host, address.port) + "; port 0: a free one)")
       ->check(CLI::Validator(
           [](std::string& text) {
@@ -102,9 +100,10 @@ void setupLive(CommandLine& line) {
   addListener(command, "--wsjtx", live.wsjtx, "UDP address of WSJT-X's and JTDX's messages")
       ->group(listening);
   addListener(command, "--http", live.http, "address of the live page")->group(listening);
-  command.add_option("--journal", live.journal,
-                     "the journal of every event, replayed at a restart (default "
-                     "velmora-live.adi in the working folder)")
+  command
+      .add_option("--journal", live.journal,
+                  "the journal of every event, replayed at a restart (default "
+                  "velmora-live.adi in the working folder)")
       ->transform(kAbsolutePath);
   command
       .add_option_function<std::vector<std::string>>(
@@ -129,7 +128,8 @@ void setupLive(CommandLine& line) {
           "time between two posts: seconds, or 90s, 2m (default 2m)")
       ->check(CLI::Validator(
           [](std::string& text) {
-            return parseInterval(text) ? std::string() : "not a time such as 120, 90s or 2m: " + text;
+            return parseInterval(text) ? std::string()
+                                       : "not a time such as 120, 90s or 2m: " + text;
           },
           "TIME"))
       ->group("Scoreboards");

@@ -68,8 +68,7 @@ std::optional<Datagram> DatagramFeed::next() {
       Datagram datagram;
       datagram.from = listener.logger;
       datagram.bytes.assign(listener.buffer.data(), *listener.arrived);
-      datagram.sender =
-          addressText(listener.sender.address().to_string(), listener.sender.port());
+      datagram.sender = addressText(listener.sender.address().to_string(), listener.sender.port());
       listener.arrived.reset();
       receive(listener);
       return datagram;

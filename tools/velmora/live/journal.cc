@@ -20,7 +20,7 @@ namespace {
 
 const char* const kHeader =
     "velmora live journal: every QSO event as it arrived. velmora score reads it to the live "
-    "contest's score.\r\n<ADIF_VER:5>3.1.4<PROGRAMID:7>velmora<PROGRAMVERSION:" ;
+    "contest's score.\r\n<ADIF_VER:5>3.1.4<PROGRAMID:7>velmora<PROGRAMVERSION:";
 
 std::string field(const char* name, const std::string& value) {
   if (value.empty()) return "";

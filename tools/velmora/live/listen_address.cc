@@ -52,7 +52,8 @@ std::string addressText(const std::string& host, unsigned short port) {
 
 std::optional<PostTarget> parsePostUrl(std::string_view url) {
   constexpr std::string_view kScheme = "http://";
-  if (url.size() <= kScheme.size() || !equalIgnoringAsciiCase(url.substr(0, kScheme.size()), kScheme)) {
+  if (url.size() <= kScheme.size() ||
+      !equalIgnoringAsciiCase(url.substr(0, kScheme.size()), kScheme)) {
     return std::nullopt;
   }
   std::string_view rest = url.substr(kScheme.size());

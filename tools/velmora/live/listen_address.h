@@ -10,7 +10,7 @@
 namespace velmora::cli {
 
 struct ListenAddress {
-  std::string host;  // a numeric address
+  std::string host;         // a numeric address
   unsigned short port = 0;  // 0: a free port
 };
 
@@ -23,9 +23,9 @@ std::optional<ListenAddress> parseListenAddress(std::string_view text,
 std::string addressText(const std::string& host, unsigned short port);
 
 struct PostTarget {
-  std::string url;   // as given, for messages
-  std::string host;  // a name or an address
-  std::string port;  // "80" unless the URL names one
+  std::string url;     // as given, for messages
+  std::string host;    // a name or an address
+  std::string port;    // "80" unless the URL names one
   std::string target;  // the path and query, "/" at least
 };
 

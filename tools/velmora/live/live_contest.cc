@@ -37,8 +37,8 @@ std::string recordOf(const LogQso& qso) { return "record " + std::to_string(qso.
 
 // What one step of an event did.
 std::string stepText(const Offer& offer) {
-  std::string text = offer.again ? recordOf(offer.qso) + " (" + offer.qso.call + ") offered again: "
-                                 : "";
+  std::string text =
+      offer.again ? recordOf(offer.qso) + " (" + offer.qso.call + ") offered again: " : "";
   const std::string verdict = host::callCheckCodeName(offer.verdict);
   switch (offer.fate) {
     case QsoFate::Logged:
@@ -52,14 +52,15 @@ std::string stepText(const Offer& offer) {
     case QsoFate::Withdrawn:
       break;
   }
-  return recordOf(offer.qso) + (offer.withdrawnFrom == QsoFate::Logged ? " withdrawn"
-                                                                       : " (not logged) dropped");
+  return recordOf(offer.qso) +
+         (offer.withdrawnFrom == QsoFate::Logged ? " withdrawn" : " (not logged) dropped");
 }
 
 std::string heading(const std::string& source, const SourceEvent& event) {
   std::string text = source + " " + event.what + " " + printable(event.qso.call);
   if (!event.qso.band.empty()) text += " " + printable(event.qso.band);
-  if (!event.qso.mode.empty() && event.kind == EventKind::Qso) text += " " + printable(event.qso.mode);
+  if (!event.qso.mode.empty() && event.kind == EventKind::Qso)
+    text += " " + printable(event.qso.mode);
   return text;
 }
 
@@ -93,8 +94,7 @@ int LiveContest::resume() {
 
 const report::ContestTimeline& LiveContest::timeline() const { return recorder_.timeline(); }
 
-std::string LiveContest::take(const SourceEvent& event, const std::string& source,
-                              double nowDays) {
+std::string LiveContest::take(const SourceEvent& event, const std::string& source, double nowDays) {
   switch (event.kind) {
     case EventKind::Qso:
       return takeQso(event, source, nowDays);
@@ -109,8 +109,8 @@ std::string LiveContest::take(const SourceEvent& event, const std::string& sourc
       break;
   }
   ++counts_.malformed;
-  return source + " datagram skipped: " + event.what + ": " + event.reason + " (skipped so far: " +
-         std::to_string(counts_.malformed) + ")";
+  return source + " datagram skipped: " + event.what + ": " + event.reason +
+         " (skipped so far: " + std::to_string(counts_.malformed) + ")";
 }
 
 std::string LiveContest::takeQso(const SourceEvent& event, const std::string& source,
@@ -224,7 +224,8 @@ const LogQso* LiveContest::current(const std::string& key) const {
 bool LiveContest::journal(LogQso& qso, JournalEvent event, std::string& line) {
   if (!started_ && waiting_.size() >= kMostWaiting) {
     ++counts_.notJournaled;
-    line = ": not fed: " + std::to_string(kMostWaiting) + " QSO events wait for the own call; "
+    line = ": not fed: " + std::to_string(kMostWaiting) +
+           " QSO events wait for the own call; "
            "give --call";
     return false;
   }

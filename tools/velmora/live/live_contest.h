@@ -47,7 +47,8 @@ struct TypingNow {
 
 struct LiveCounts {
   long long qsos = 0, edits = 0, deletes = 0, lookups = 0;
-  long long heardAgain = 0;    // a QSO already fed, heard again (another computer, WSJT-X's two messages)
+  long long heardAgain =
+      0;  // a QSO already fed, heard again (another computer, WSJT-X's two messages)
   long long ignored = 0;       // messages of no use to the contest
   long long malformed = 0;     // datagrams that could not be read
   long long leftOut = 0;       // QSOs outside the contest period or bands
@@ -101,8 +102,8 @@ class LiveContest {
   ReadOptions reading_;
   std::ostream& err_;
   std::unique_ptr<LogReader> journalLog_;
-  std::unique_ptr<LogReplay> replay_;          // of the journal, whose keyed QSOs go on
-  std::unique_ptr<KeyedContest> ownKeyed_;     // when there was no journal to replay
+  std::unique_ptr<LogReplay> replay_;       // of the journal, whose keyed QSOs go on
+  std::unique_ptr<KeyedContest> ownKeyed_;  // when there was no journal to replay
   KeyedContest* keyed_ = nullptr;
   report::TimelineRecorder recorder_;
   LogTally ownTally_;

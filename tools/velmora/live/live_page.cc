@@ -51,9 +51,10 @@ std::string typingSection(const LiveContest& live) {
 std::string eventsSection(const LiveContest& live) {
   std::string html = "<section><h2>Last events</h2>";
   if (live.lastEvents().empty()) return html + "<p>Nothing has arrived yet.</p></section>";
-  html += "<table class=\"events\"><thead><tr><th scope=\"col\">Record</th><th scope=\"col\">"
-          "From</th><th scope=\"col\">Call</th><th scope=\"col\">Band</th><th scope=\"col\">What "
-          "it did</th><th scope=\"col\">Score</th></tr></thead><tbody>";
+  html +=
+      "<table class=\"events\"><thead><tr><th scope=\"col\">Record</th><th scope=\"col\">"
+      "From</th><th scope=\"col\">Call</th><th scope=\"col\">Band</th><th scope=\"col\">What "
+      "it did</th><th scope=\"col\">Score</th></tr></thead><tbody>";
   for (const LiveEventNote& event : live.lastEvents()) {
     html += "<tr><td>" + (event.record > 0 ? std::to_string(event.record) : "") + "</td><td>" +
             escaped(event.source + " " + event.what) + "</td><td>" + escaped(event.call) +
@@ -84,7 +85,8 @@ std::string liveContent(const LiveContest& live, const std::string& journalName)
            "own call.</p></section>" +
            eventsSection(live);
   }
-  return typingSection(live) + report::reportSections(subjectOf(live, journalName), live.timeline()) +
+  return typingSection(live) +
+         report::reportSections(subjectOf(live, journalName), live.timeline()) +
          eventsSection(live);
 }
 
@@ -92,7 +94,8 @@ std::string livePage(const LiveContest& live, const std::string& journalName) {
   const report::ReportSubject subject = subjectOf(live, journalName);
   return report::reportDocument(
       report::reportTitle(subject, live.timeline()) + " live", kPolicy, kLiveStyle,
-      "<p class=\"connection\" id=\"connection\">velmora live: connecting...</p><main id=\"live\">" +
+      "<p class=\"connection\" id=\"connection\">velmora live: connecting...</p><main "
+      "id=\"live\">" +
           liveContent(live, journalName) +
           "</main><footer><p>Made by velmora live: the logger's QSOs fed into the plug-in as they "
           "arrive, with its summary after each and its call check for each lookup. Times in "

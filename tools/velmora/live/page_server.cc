@@ -158,12 +158,11 @@ class PageServer::Impl::Connection : public std::enable_shared_from_this<Connect
 
   // A client of an event stream sends nothing more; a read ends only when it leaves.
   void watchForLeaving() {
-    stream_.socket().async_read_some(asio::buffer(leaving_),
-                                     [self = shared_from_this()](beast::error_code error,
-                                                                 std::size_t) {
-                                       if (error) return self->close();
-                                       self->watchForLeaving();
-                                     });
+    stream_.socket().async_read_some(
+        asio::buffer(leaving_), [self = shared_from_this()](beast::error_code error, std::size_t) {
+          if (error) return self->close();
+          self->watchForLeaving();
+        });
   }
 
   // A comment now and then keeps the stream open through idle minutes.

@@ -87,20 +87,21 @@ struct ScorePoster::Impl : std::enable_shared_from_this<ScorePoster::Impl> {
     post->resolver.async_resolve(
         board.target.host, board.target.port,
         [self, &board, post](beast::error_code error, tcp::resolver::results_type found) {
-          if (error) return self->done(board, "cannot find " + board.target.host + ": " + error.message());
-          post->stream.async_connect(found, [self, &board, post](beast::error_code error,
-                                                                 const tcp::endpoint&) {
-            if (error) return self->done(board, error.message());
-            http::async_write(post->stream, post->request,
-                              [self, &board, post](beast::error_code error, std::size_t) {
-                                if (error) return self->done(board, error.message());
-                                http::async_read(post->stream, post->buffer, post->response,
-                                                 [self, &board, post](beast::error_code error,
-                                                                      std::size_t) {
-                                                   self->answered(board, *post, error);
-                                                 });
-                              });
-          });
+          if (error)
+            return self->done(board, "cannot find " + board.target.host + ": " + error.message());
+          post->stream.async_connect(
+              found, [self, &board, post](beast::error_code error, const tcp::endpoint&) {
+                if (error) return self->done(board, error.message());
+                http::async_write(post->stream, post->request,
+                                  [self, &board, post](beast::error_code error, std::size_t) {
+                                    if (error) return self->done(board, error.message());
+                                    http::async_read(
+                                        post->stream, post->buffer, post->response,
+                                        [self, &board, post](beast::error_code error, std::size_t) {
+                                          self->answered(board, *post, error);
+                                        });
+                                  });
+              });
         });
   }
 
@@ -119,7 +120,8 @@ struct ScorePoster::Impl : std::enable_shared_from_this<ScorePoster::Impl> {
     board.posting = false;
     if (!failure.empty() && !board.failing) {
       say << "post to " << board.target.url << " failed: " << failure << "; tried again every "
-          << every.count() << " s, said once\n" << std::flush;
+          << every.count() << " s, said once\n"
+          << std::flush;
     } else if (failure.empty() && board.failing) {
       say << "post to " << board.target.url << " works again\n" << std::flush;
     }

@@ -19,8 +19,8 @@ std::string scoreboardBand(const std::string& band) {
     const char* name;
   };
   static constexpr Designation kAbove[] = {{"6m", "50"},     {"4m", "70"},    {"2m", "144"},
-                                          {"1.25m", "222"}, {"70cm", "432"}, {"33cm", "902"},
-                                          {"23cm", "1.2G"}};
+                                           {"1.25m", "222"}, {"70cm", "432"}, {"33cm", "902"},
+                                           {"23cm", "1.2G"}};
   const std::string lower = lowerAscii(band);
   for (const Designation& above : kAbove) {
     if (lower == above.band) return above.name;

@@ -19,9 +19,10 @@ std::string member(const char* name, const std::string& json) {
 std::string eventJson(const LiveEventNote& event) {
   return "{" + member("record", std::to_string(event.record)) + "," +
          member("source", jsonString(event.source)) + "," + member("what", jsonString(event.what)) +
-         "," + member("call", jsonString(event.call)) + "," + member("band", jsonString(event.band)) +
-         "," + member("outcome", jsonString(event.outcome)) + "," +
-         member("score", number(event.score)) + "}";
+         "," + member("call", jsonString(event.call)) + "," +
+         member("band", jsonString(event.band)) + "," +
+         member("outcome", jsonString(event.outcome)) + "," + member("score", number(event.score)) +
+         "}";
 }
 
 std::string typingJson(const std::optional<TypingNow>& typing) {

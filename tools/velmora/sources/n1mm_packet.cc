@@ -38,9 +38,7 @@ class Message {
     return found == fields_.end() ? kNone : found->second;
   }
   // A field passed on to the contest: absurdly long makes the datagram malformed.
-  bool tooLong(const std::string& name) const {
-    return field(name).size() > kLongestPacketField;
-  }
+  bool tooLong(const std::string& name) const { return field(name).size() > kLongestPacketField; }
 
  private:
   std::string what_;
@@ -129,9 +127,9 @@ std::string modeFor(const std::string& mode) {
 // cannot be read.
 bool qsoFields(const Message& message, const std::string& rcvdField, AdifRecord& record,
                std::string& why) {
-  for (const char* name : {"call", "mycall", "operator", "mode", "snt", "rcv", "continent",
-                           "exchange1", "exch1", "rcvnr", "sentexchange", "sntnr", "timestamp",
-                           "txfreq", "rxfreq", "band"}) {
+  for (const char* name :
+       {"call", "mycall", "operator", "mode", "snt", "rcv", "continent", "exchange1", "exch1",
+        "rcvnr", "sentexchange", "sntnr", "timestamp", "txfreq", "rxfreq", "band"}) {
     if (message.tooLong(name)) {
       why = std::string("field ") + name + " of " + std::to_string(message.field(name).size()) +
             " bytes";
@@ -139,7 +137,8 @@ bool qsoFields(const Message& message, const std::string& rcvdField, AdifRecord&
     }
   }
   if (!rcvdField.empty() && message.tooLong(rcvdField)) {
-    why = "field " + rcvdField + " of " + std::to_string(message.field(rcvdField).size()) + " bytes";
+    why =
+        "field " + rcvdField + " of " + std::to_string(message.field(rcvdField).size()) + " bytes";
     return false;
   }
   if (!putTimestamp(message.field("timestamp"), record)) {

@@ -46,7 +46,8 @@ SourceEvent qsoLogged(QtStreamReader& in, const std::string& what, const std::st
   AdifRecord record;
   std::string why;
   const auto timeOff = in.dateTime();
-  if (!timeOff) return malformedPacket(what, "cannot read the time off (cut short, or a named time zone)");
+  if (!timeOff)
+    return malformedPacket(what, "cannot read the time off (cut short, or a named time zone)");
   if (!takeText(in, record, "call", why) || !takeText(in, record, "gridsquare", why)) {
     return malformedPacket(what, why);
   }
@@ -62,7 +63,8 @@ SourceEvent qsoLogged(QtStreamReader& in, const std::string& what, const std::st
   std::optional<CivilDateTime> time = *timeOff;
   if (!in.atEnd()) {
     const auto timeOn = in.dateTime();
-    if (!timeOn) return malformedPacket(what, "cannot read the time on (cut short, or a named time zone)");
+    if (!timeOn)
+      return malformedPacket(what, "cannot read the time on (cut short, or a named time zone)");
     if (*timeOn) time = *timeOn;
   }
   if (!time) return malformedPacket(what, "no time");
@@ -89,8 +91,8 @@ SourceEvent loggedAdif(QtStreamReader& in, const std::string& what, const std::s
   if (!record->broken.empty()) return malformedPacket(what, record->broken);
   for (const auto& [name, value] : record->fields) {
     if (value.size() > kLongestPacketField) {
-      return malformedPacket(what, "field " + printable(name) + " of " +
-                                       std::to_string(value.size()) + " bytes");
+      return malformedPacket(
+          what, "field " + printable(name) + " of " + std::to_string(value.size()) + " bytes");
     }
   }
   return qsoEvent(what, "", *record, rcvdField);

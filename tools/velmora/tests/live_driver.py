@@ -6,6 +6,7 @@ output read as it comes, its page and /summary.json fetched, a local
 scoreboard that keeps what is posted to it, and velmora score of a log.
 """
 import datetime
+import random
 import http.server
 import json
 import os
@@ -72,6 +73,30 @@ class Qso:
             field("RST_SENT", report), field("RST_RCVD", report),
             field("STX", str(self.serial) if self.source == "n1mm" else ""),
             field("SRX_STRING", self.exchange), field("STATION_CALLSIGN", "F5VEL")]) + "<EOR>\n"
+
+
+def sample_contest(count, seed=11):
+    """`count` QSOs of distinct stations on five bands over the last hours,
+    French ones (with their departments) and foreign ones (with serials)."""
+    rng = random.Random(seed)
+    bands = [("3.5", 3510), ("7", 7010), ("14", 14010), ("21", 21010), ("28", 28010)]
+    foreign = ["DL", "EA", "I", "G", "ON", "OK", "SP", "HA", "OE", "PA"]
+    qsos, seen = [], set()
+    while len(qsos) < count:
+        band, khz = rng.choice(bands)
+        letters = "".join(rng.choice("ABCDEFGHIJKLMNOPQRSTUVWXYZ") for _ in range(3))
+        if rng.random() < 0.6:
+            call, exchange = "F%d%s" % (rng.randint(1, 9), letters), "%02d" % rng.randint(1, 95)
+        else:
+            call, exchange = "%s%d%s" % (rng.choice(foreign), rng.randint(1, 9), letters), \
+                "%03d" % rng.randint(1, 999)
+        if (call, band) in seen:
+            continue
+        seen.add((call, band))
+        n = len(qsos) + 1
+        qsos.append(Qso("%032x" % (0xF000 + n), call, band, khz + rng.randint(0, 40),
+                        rng.choice(["CW", "SSB"]), exchange, n, 80 * n // count))
+    return qsos
 
 
 def qt_text(text):

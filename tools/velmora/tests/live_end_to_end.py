@@ -55,7 +55,9 @@ def main():
     threading.Thread(target=board.serve_forever, daemon=True).start()
     post = "http://%s:%d/board" % board.server_address
     # DXLog.net's own broadcast gives no sent exchange: --sent gives it, as for a log.
-    extra = ["--sent", "69", "--post", post, "--post-every", "1"] + (["--cabrillo"] if args.cabrillo else [])
+    extra = ["--sent", "69", "--post", post, "--post-every", "1"]
+    if args.cabrillo:
+        extra.append("--cabrillo")
 
     qsos = {
         "n1": Qso("0123456789abcdef0123456789abcd01", "F5AAA", "7", 7010, "CW", "75", 1, 1),

@@ -13,7 +13,7 @@ import sys
 import tempfile
 import time
 
-from live_driver import Live, Qso, expect, fail
+from live_driver import Live, Qso, expect, fail, sample_contest
 from render_page import Browser, problems_in
 
 CHANGE_TIMEOUT_S = 30
@@ -32,12 +32,12 @@ def main():
     shutil.rmtree(work, ignore_errors=True)
     shutil.copytree(examples, work)
     live = Live(command, work, [])
-    first = [Qso("%032x" % n, call, "7", 7010 + n, "CW", exchange, n, n)
-             for n, (call, exchange) in enumerate([("F5AAA", "75"), ("DL1ABC", "001"),
-                                                   ("F6XYZ", "13")], 1)]
+    first = sample_contest(60)
     for qso in first:
         live.send(live.n1mm, qso.n1mm())
-    live.wait_for(lambda s: s["qsos"] == 3, "the first QSOs")
+        time.sleep(0.002)
+    live.wait_for(lambda s: s["counts"]["qsos"] == len(first), "the first QSOs")
+    counted = live.summary()["qsos"]
 
     profile = tempfile.mkdtemp(prefix="live-page-")
     browser = None
@@ -61,18 +61,19 @@ def main():
         text = "document.getElementById('live').textContent"
         expect("ON4AA" not in evaluate(browser, session, text), "ON4AA before it was logged")
 
-        live.send(live.n1mm, Qso("%032x" % 9, "ON4AA", "7", 7020, "CW", "004", 4, 4).n1mm())
-        live.send(live.n1mm, Qso("0" * 32, "F8ZZZ", "7", 7021, "CW", "", 0, 0).n1mm("lookupinfo"))
+        live.send(live.n1mm, Qso("%032x" % 9, "ON4AA", "7", 7020, "CW", "004", 4, 85).n1mm())
+        live.send(live.n1mm, Qso("0" * 32, "F5AAA", "14", 14021, "CW", "", 0, 0).n1mm("lookupinfo"))
         while not ("ON4AA" in evaluate(browser, session, text) and
-                   "F8ZZZ" in evaluate(browser, session,
+                   "F5AAA" in evaluate(browser, session,
                                        "document.getElementById('typing').textContent")):
             expect(time.monotonic() < deadline, "the page did not change: " +
                    evaluate(browser, session, text)[:400])
             time.sleep(0.1)
         expect(evaluate(browser, session, "window.sameDocument") == "yes",
                "the page was reloaded to change")
-        expect("4" in evaluate(browser, session, "document.querySelector('.figure:nth-child(2) b')"
-                                                 ".textContent"), "the QSO count did not grow")
+        shown = evaluate(browser, session, "document.querySelector('.figure:nth-child(2) b')"
+                                           ".textContent")
+        expect(shown == str(counted + 1), "the QSO count shows %s, not %d" % (shown, counted + 1))
         size = browser.send("Page.getLayoutMetrics", session)["result"]["cssContentSize"]
         shot = browser.send("Page.captureScreenshot", session, format="png",
                             captureBeyondViewport=True,

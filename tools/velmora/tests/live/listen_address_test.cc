@@ -14,12 +14,10 @@ TEST(ListenAddress, PortAloneOrWithAnAddressOfEitherFamily) {
     unsigned short port;
   };
   const Case cases[] = {
-      {"12060", "127.0.0.1", 12060},   {"0", "127.0.0.1", 0},
-      {"0.0.0.0:2237", "0.0.0.0", 2237}, {"[::1]:8073", "::1", 8073},
-      {"::1:8073", nullptr, 0},        {"65536", nullptr, 0},
-      {"localhost:80", nullptr, 0},    {"12060x", nullptr, 0},
-      {"", nullptr, 0},                {"127.0.0.1:", nullptr, 0},
-      {"[::1]8073", nullptr, 0},
+      {"12060", "127.0.0.1", 12060}, {"0", "127.0.0.1", 0},     {"0.0.0.0:2237", "0.0.0.0", 2237},
+      {"[::1]:8073", "::1", 8073},   {"::1:8073", nullptr, 0},  {"65536", nullptr, 0},
+      {"localhost:80", nullptr, 0},  {"12060x", nullptr, 0},    {"", nullptr, 0},
+      {"127.0.0.1:", nullptr, 0},    {"[::1]8073", nullptr, 0},
   };
   for (const Case& c : cases) {
     const std::optional<ListenAddress> address = parseListenAddress(c.text, "127.0.0.1");
@@ -47,9 +45,9 @@ TEST(ListenAddress, OnlyPlainHttpUrlsArePostedTo) {
   const std::optional<PostTarget> v6 = parsePostUrl("http://[::1]:81/x");
   ASSERT_TRUE(v6);
   EXPECT_EQ(v6->host, "::1");
-  for (const char* refused : {"https://scores.example.org/", "ftp://x/", "http://", "http://:80/",
-                              "http://user@host/", "http://host:0/", "http://host/a b",
-                              "scores.example.org"}) {
+  for (const char* refused :
+       {"https://scores.example.org/", "ftp://x/", "http://", "http://:80/", "http://user@host/",
+        "http://host:0/", "http://host/a b", "scores.example.org"}) {
     EXPECT_FALSE(parsePostUrl(refused)) << refused;
   }
 }

@@ -127,7 +127,8 @@ TEST_F(LiveContestTest, QsosBeforeTheOwnCallWaitThenAreFedInOrder) {
   EXPECT_EQ(live.take(qsoEvent("a", "DL1XX", "40m", "123", 1), "N1MM", kNow),
             "#1 N1MM contactinfo DL1XX 40m CW: waits for the own call (give --call)");
   EXPECT_NE(live.take(qsoEvent("a", "DL1XX", "40m", "123", 1), "N1MM", kNow).find("same QSO"),
-            std::string::npos) << "a waiting QSO is known by its key";
+            std::string::npos)
+      << "a waiting QSO is known by its key";
   EXPECT_EQ(live.take(qsoEvent("b", "F5AAA", "20m", "75", 2, "TM5VEL"), "N1MM", kNow),
             "#2 N1MM contactinfo F5AAA 20m CW: NewDepartment, logged; score 14 (2 QSOs)");
   EXPECT_TRUE(live.started());
@@ -152,7 +153,8 @@ TEST_F(LiveContestTest, QsosOutsideTheContestAreLeftOutAndNotJournaled) {
   period.resume();
   EXPECT_NE(period.take(qsoEvent("b", "DL1XX", "20m", "123", 1), "N1MM", kNow + 3)
                 .find("outside the contest period"),
-            std::string::npos) << "--from is the contest, not the clock";
+            std::string::npos)
+      << "--from is the contest, not the clock";
   SourceEvent later = qsoEvent("c", "DL1XX", "40m", "123", 45);
   EXPECT_NE(period.take(later, "N1MM", kNow).find("not on the contest's bands"), std::string::npos);
   later = qsoEvent("d", "DL1XX", "20m", "123", 45);

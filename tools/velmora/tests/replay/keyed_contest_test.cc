@@ -17,8 +17,8 @@ namespace {
 
 using KeyedContestTest = ContestFolder;
 
-LogQso keyed(const std::string& key, const std::string& call, const std::string& band,
-             int record, const std::string& exchange = "123") {
+LogQso keyed(const std::string& key, const std::string& call, const std::string& band, int record,
+             const std::string& exchange = "123") {
   LogQso qso;
   qso.key = key;
   qso.record = record;

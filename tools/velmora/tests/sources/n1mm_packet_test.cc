@@ -54,7 +54,8 @@ TEST(N1mmPacket, ContactGivesTheQsoAsAnAdifLogWouldWithItsIdAsKey) {
 }
 
 TEST(N1mmPacket, EditOnPhoneWithADecimalCommaAndABraceGuid) {
-  const SourceEvent event = readN1mmPacket(fixture("n1mm_contactreplace_phone_decimal_comma.xml"), "");
+  const SourceEvent event =
+      readN1mmPacket(fixture("n1mm_contactreplace_phone_decimal_comma.xml"), "");
   ASSERT_EQ(event.kind, EventKind::Qso) << event.reason;
   EXPECT_EQ(event.what, "contactreplace");
   EXPECT_EQ(event.key, "0a1b2c3d4e5f60718293a4b5c6d7e8f9");
@@ -117,7 +118,8 @@ TEST(N1mmPacket, SameIdTwiceGivesTheSameEvent) {
   const SourceEvent first = readN1mmPacket(fixture("n1mm_contactinfo.xml"), "");
   const SourceEvent second = readN1mmPacket(fixture("n1mm_contactinfo.xml"), "");
   EXPECT_EQ(first.key, second.key);
-  EXPECT_EQ(journalRecord(first.qso, JournalEvent::New), journalRecord(second.qso, JournalEvent::New));
+  EXPECT_EQ(journalRecord(first.qso, JournalEvent::New),
+            journalRecord(second.qso, JournalEvent::New));
 }
 
 struct Broken {

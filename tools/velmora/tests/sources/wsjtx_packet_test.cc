@@ -15,7 +15,9 @@ namespace {
 // A message as QDataStream writes it, big-endian.
 class Message {
  public:
-  Message(std::uint32_t type, std::uint32_t schema = 2) { u32(0xadbccbda).u32(schema).u32(type).text("WSJT-X"); }
+  Message(std::uint32_t type, std::uint32_t schema = 2) {
+    u32(0xadbccbda).u32(schema).u32(type).text("WSJT-X");
+  }
   Message& u8(std::uint8_t v) { return raw(v, 1); }
   Message& u32(std::uint32_t v) { return raw(v, 4); }
   Message& u64(std::uint64_t v) { return raw(v, 8); }
@@ -30,7 +32,10 @@ class Message {
     return u64(static_cast<std::uint64_t>(julianDay)).u32(ms).u8(1);
   }
   Message& offset(std::int64_t julianDay, std::uint32_t ms, std::int32_t seconds) {
-    return u64(static_cast<std::uint64_t>(julianDay)).u32(ms).u8(2).u32(static_cast<std::uint32_t>(seconds));
+    return u64(static_cast<std::uint64_t>(julianDay))
+        .u32(ms)
+        .u8(2)
+        .u32(static_cast<std::uint32_t>(seconds));
   }
   const std::string& bytes() const { return bytes_; }
 
@@ -48,8 +53,16 @@ constexpr std::uint32_t k0601 = (6 * 3600 + 1 * 60 + 15) * 1000;
 // QSO Logged up to its name: what JTDX sends too.
 Message qsoLoggedStart(std::uint32_t schema = 2) {
   Message m(5, schema);
-  m.utc(kDay, k0601 + 60000).text("dl1abc").text("JO62").u64(14074000).text("FT8").text("-10")
-      .text("-12").text("100").text("tnx").text("Hans");
+  m.utc(kDay, k0601 + 60000)
+      .text("dl1abc")
+      .text("JO62")
+      .u64(14074000)
+      .text("FT8")
+      .text("-10")
+      .text("-12")
+      .text("100")
+      .text("tnx")
+      .text("Hans");
   return m;
 }
 
@@ -86,8 +99,15 @@ TEST(WsjtxPacket, ShorterMessagesOfJtdxAndTrailingFieldsOfLaterSchemas) {
   ASSERT_EQ(jtdx.kind, EventKind::Qso) << jtdx.reason;
   EXPECT_EQ(jtdx.qso.myCall, "F5VEL");
   Message longer = qsoLoggedStart();
-  longer.utc(kDay, k0601).text("").text("F5VEL").text("JN18").text("").text("75").text("")
-      .text("a field of a later version").u32(42);
+  longer.utc(kDay, k0601)
+      .text("")
+      .text("F5VEL")
+      .text("JN18")
+      .text("")
+      .text("75")
+      .text("")
+      .text("a field of a later version")
+      .u32(42);
   const SourceEvent later = readWsjtxPacket(longer.bytes(), "");
   ASSERT_EQ(later.kind, EventKind::Qso) << later.reason;
   EXPECT_EQ(later.qso.exchangeReceived, "75");
@@ -95,14 +115,30 @@ TEST(WsjtxPacket, ShorterMessagesOfJtdxAndTrailingFieldsOfLaterSchemas) {
 
 TEST(WsjtxPacket, OffsetFromUtcIsTakenBack) {
   Message m(5);
-  m.offset(kDay, k0601, 3600).text("DL1ABC").text("").u64(7074000).text("FT8").text("").text("")
-      .text("").text("").text("");
+  m.offset(kDay, k0601, 3600)
+      .text("DL1ABC")
+      .text("")
+      .u64(7074000)
+      .text("FT8")
+      .text("")
+      .text("")
+      .text("")
+      .text("")
+      .text("");
   const SourceEvent event = readWsjtxPacket(m.bytes(), "");
   ASSERT_EQ(event.kind, EventKind::Qso) << event.reason;
   EXPECT_EQ(event.qso.time.hour, 5);
   Message early(5);
-  early.offset(kDay, 30 * 60 * 1000, 3600).text("DL1ABC").text("").u64(7074000).text("FT8")
-      .text("").text("").text("").text("").text("");
+  early.offset(kDay, 30 * 60 * 1000, 3600)
+      .text("DL1ABC")
+      .text("")
+      .u64(7074000)
+      .text("FT8")
+      .text("")
+      .text("")
+      .text("")
+      .text("")
+      .text("");
   const SourceEvent dayBefore = readWsjtxPacket(early.bytes(), "");
   EXPECT_EQ(dayBefore.qso.time.day, 11);
   EXPECT_EQ(dayBefore.qso.time.hour, 23);
@@ -110,10 +146,11 @@ TEST(WsjtxPacket, OffsetFromUtcIsTakenBack) {
 
 TEST(WsjtxPacket, LoggedAdifIsReadAsAnAdifRecord) {
   Message m(12);
-  m.text("<adif_ver:5>3.1.0\n<programid:6>WSJT-X\n<EOH>\n<call:5>F6XYZ <gridsquare:4>JN18 "
-         "<mode:3>FT8 <rst_sent:3>-05 <rst_rcvd:3>-07 <qso_date:8>20110312 <time_on:6>060100 "
-         "<qso_date_off:8>20110312 <time_off:6>060200 <band:3>40m <freq:8>7.074000 "
-         "<station_callsign:5>F5VEL <my_gridsquare:4>JN18 <EOR>");
+  m.text(
+      "<adif_ver:5>3.1.0\n<programid:6>WSJT-X\n<EOH>\n<call:5>F6XYZ <gridsquare:4>JN18 "
+      "<mode:3>FT8 <rst_sent:3>-05 <rst_rcvd:3>-07 <qso_date:8>20110312 <time_on:6>060100 "
+      "<qso_date_off:8>20110312 <time_off:6>060200 <band:3>40m <freq:8>7.074000 "
+      "<station_callsign:5>F5VEL <my_gridsquare:4>JN18 <EOR>");
   const SourceEvent event = readWsjtxPacket(m.bytes(), "");
   ASSERT_EQ(event.kind, EventKind::Qso) << event.reason;
   EXPECT_EQ(event.what, "WSJT-X Logged ADIF");
@@ -135,8 +172,16 @@ TEST(WsjtxPacket, MalformedMessagesSaySo) {
   Message cut = qsoLoggedStart();
   std::string cutBytes = cut.bytes().substr(0, cut.bytes().size() - 3);
   Message noTime(5);
-  noTime.utc(0, 0xFFFFFFFF).text("DL1ABC").text("").u64(14074000).text("FT8").text("").text("")
-      .text("").text("").text("");
+  noTime.utc(0, 0xFFFFFFFF)
+      .text("DL1ABC")
+      .text("")
+      .u64(14074000)
+      .text("FT8")
+      .text("")
+      .text("")
+      .text("")
+      .text("")
+      .text("");
   Message zone(5);
   zone.u64(kDay).u32(k0601).u8(3).text("Europe/Paris");
   Message hugeCall(5);
