@@ -24,17 +24,9 @@ SourceEvent qsoEvent(const std::string& key, const std::string& call, const std:
   event.kind = EventKind::Qso;
   event.what = "contactinfo";
   event.key = key;
-  LogQso& qso = event.qso;
-  qso.key = key;
-  qso.call = call;
-  qso.myCall = myCall;
-  qso.time = {2011, 3, 12, 6, minute, 0};
-  qso.band = band;
-  qso.frequencyHz = band == "40m" ? 7010000 : 14010000;
-  qso.mode = "CW";
-  qso.rstSent = qso.rstReceived = "599";
-  qso.exchangeSent = "69";
-  qso.exchangeReceived = exchange;
+  event.qso = cwQso(call, band, minute, exchange);
+  event.qso.key = key;
+  event.qso.myCall = myCall;
   return event;
 }
 

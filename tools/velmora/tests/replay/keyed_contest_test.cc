@@ -17,19 +17,10 @@ namespace {
 
 using KeyedContestTest = ContestFolder;
 
-LogQso keyed(const std::string& key, const std::string& call, const std::string& band, int record,
-             const std::string& exchange = "123") {
-  LogQso qso;
+LogQso keyed(const std::string& key, const std::string& call, const std::string& band,
+             int record, const std::string& exchange = "123") {
+  LogQso qso = cwQso(call, band, record, exchange);
   qso.key = key;
-  qso.record = record;
-  qso.call = call;
-  qso.time = {2011, 3, 12, 6, record, 0};
-  qso.band = band;
-  qso.frequencyHz = band == "40m" ? 7010000 : 14010000;
-  qso.mode = "CW";
-  qso.rstSent = qso.rstReceived = "599";
-  qso.exchangeSent = "69";
-  qso.exchangeReceived = exchange;
   return qso;
 }
 

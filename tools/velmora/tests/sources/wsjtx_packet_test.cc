@@ -66,6 +66,19 @@ Message qsoLoggedStart(std::uint32_t schema = 2) {
   return m;
 }
 
+// What follows the time off in a QSO Logged of DL1ABC on 40m, up to its name.
+Message& dl1abcOn40m(Message& m) {
+  return m.text("DL1ABC")
+      .text("")
+      .u64(7074000)
+      .text("FT8")
+      .text("")
+      .text("")
+      .text("")
+      .text("")
+      .text("");
+}
+
 TEST(WsjtxPacket, QsoLoggedGivesTheQsoKeyedByCallBandAndMinute) {
   Message m = qsoLoggedStart(3);
   m.utc(kDay, k0601).text("F5VEL").text("F5VEL").text("JN18").text("59 69").text("59 123").null();
@@ -115,30 +128,12 @@ TEST(WsjtxPacket, ShorterMessagesOfJtdxAndTrailingFieldsOfLaterSchemas) {
 
 TEST(WsjtxPacket, OffsetFromUtcIsTakenBack) {
   Message m(5);
-  m.offset(kDay, k0601, 3600)
-      .text("DL1ABC")
-      .text("")
-      .u64(7074000)
-      .text("FT8")
-      .text("")
-      .text("")
-      .text("")
-      .text("")
-      .text("");
+  dl1abcOn40m(m.offset(kDay, k0601, 3600));
   const SourceEvent event = readWsjtxPacket(m.bytes(), "");
   ASSERT_EQ(event.kind, EventKind::Qso) << event.reason;
   EXPECT_EQ(event.qso.time.hour, 5);
   Message early(5);
-  early.offset(kDay, 30 * 60 * 1000, 3600)
-      .text("DL1ABC")
-      .text("")
-      .u64(7074000)
-      .text("FT8")
-      .text("")
-      .text("")
-      .text("")
-      .text("")
-      .text("");
+  dl1abcOn40m(early.offset(kDay, 30 * 60 * 1000, 3600));
   const SourceEvent dayBefore = readWsjtxPacket(early.bytes(), "");
   EXPECT_EQ(dayBefore.qso.time.day, 11);
   EXPECT_EQ(dayBefore.qso.time.hour, 23);
@@ -172,16 +167,7 @@ TEST(WsjtxPacket, MalformedMessagesSaySo) {
   Message cut = qsoLoggedStart();
   std::string cutBytes = cut.bytes().substr(0, cut.bytes().size() - 3);
   Message noTime(5);
-  noTime.utc(0, 0xFFFFFFFF)
-      .text("DL1ABC")
-      .text("")
-      .u64(14074000)
-      .text("FT8")
-      .text("")
-      .text("")
-      .text("")
-      .text("")
-      .text("");
+  dl1abcOn40m(noTime.utc(0, 0xFFFFFFFF));
   Message zone(5);
   zone.u64(kDay).u32(k0601).u8(3).text("Europe/Paris");
   Message hugeCall(5);
