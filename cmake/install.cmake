@@ -32,6 +32,11 @@ if(velmora_plugin_from_bin STREQUAL "")
 endif()
 target_compile_definitions(velmora_cli PRIVATE
   VELMORA_INSTALLED_PLUGIN_DIR="${velmora_plugin_from_bin}")
+# The sanitizer and fuzz builds are no release: they only need to know where
+# velmora looks.
+if(VELMORA_SANITIZE OR VELMORA_FUZZ)
+  return()
+endif()
 
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

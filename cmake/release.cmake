@@ -4,4 +4,6 @@
 set(VELMORA_MAINTAINER "The Velmora developers <velmora@example.org>")
 include(${CMAKE_CURRENT_LIST_DIR}/version_resource.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/install.cmake)
-include(${CMAKE_CURRENT_LIST_DIR}/packaging.cmake)
+if(NOT VELMORA_SANITIZE AND NOT VELMORA_FUZZ)  # no release
+  include(${CMAKE_CURRENT_LIST_DIR}/packaging.cmake)
+endif()
