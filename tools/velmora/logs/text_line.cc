@@ -19,7 +19,7 @@ LineRead readLine(std::istream& in, std::string& line, std::size_t longest) {
       if (bytes.sgetc() == '\n') bytes.sbumpc();
       break;
     }
-    if (leading && (c == ' ' || c == '\t')) continue;
+    if (leading && (c == ' ' || c == '\t' || c == '\v' || c == '\f')) continue;
     leading = false;
     if (line.size() == longest) {
       tooLong = true;

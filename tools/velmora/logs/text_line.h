@@ -15,7 +15,8 @@ enum class LineRead {
 };
 
 // The next line of `in` into `line`, without its line end and without the
-// blanks (space, tab) it begins with; at most `longest` bytes of it kept.
+// blanks (space, tab, vertical tab, form feed) it begins with; at most
+// `longest` bytes of it kept.
 LineRead readLine(std::istream& in, std::string& line, std::size_t longest);
 
 }  // namespace velmora::cli
