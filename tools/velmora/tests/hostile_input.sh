@@ -93,5 +93,10 @@ sed 1d "$data/adif_repeats_on_a_band.adi" >>huge_length.adi
 expect 0 '^record 1 skipped: bad length in field comment$' -- score huge_length.adi $cty --dir .
 grep -q '^read: 6$' err || fail "the records after a length of 2^63 are not read"
 
+# An own call of the log longer than any call sign, before the contest starts.
+printf '<CALL:5>F6XYZ<QSO_DATE:8>20110312<TIME_ON:4>0600<BAND:3>40m<MODE:2>CW<SRX:2>75<STX:2>69<STATION_CALLSIGN:40>%s<EOR>\n' \
+  "$(head -c 40 /dev/zero | tr '\0' 'F')" >long_own_call.adi
+expect 2 "^velmora: own call 'F{40}' of the log has 40 characters, more than 32: give --call$" -- score long_own_call.adi $cty --dir .
+
 [ "$failures" -eq 0 ] || exit 1
 echo "hostile input: every run ended at once, said what is wrong, in bounded memory"
