@@ -60,7 +60,8 @@ void setupCheck(CommandLine& line) {
           "--band", [options](const std::string& band) { options->band = *bandFromText(band); },
           "band name, or frequency in kHz or MHz")
       ->required()->check(kBand);
-  addText(check, "--log", options->log, "a log to replay first")->transform(kInputPath);
+  addText(check, "--log", options->log, "a log to replay first")
+      ->transform(kInputPath);
   addContestOptions(check, options->replay);
   addLogOptions(check, options->replay.reading);
   line.runs(check, [options](Console& console) { return runCheck(*options, console); });

@@ -34,7 +34,9 @@ std::variant<RecordBand, std::string> bandOfRecord(std::string_view bandField,
     return found;
   }
   if (named != nullptr) {
-    if (named->lowHz > kHighestPluginHz) return std::string("band ") + named->name + kAboveThePlugin;
+    if (named->lowHz > kHighestPluginHz) {
+      return std::string("band ") + named->name + kAboveThePlugin;
+    }
     found.band = named->name;
     found.frequencyHz = static_cast<std::uint32_t>(named->lowHz);
     found.frequencyFromBand = true;

@@ -114,7 +114,8 @@ LogReader openLogFile(const std::string& path, const ReadOptions& options) {
                       mebibytes(kLongestLogInMemory) +
                       ", the most velmora reads from a pipe or device: give it as a file");
     case InputFault::Terminal:
-      throw UserError("velmora: standard input is a terminal: pipe a log into it, or name its file");
+      throw UserError(
+          "velmora: standard input is a terminal: pipe a log into it, or name its file");
   }
   LogReader log(std::move(input.stream), options, name);
   if (log.format() == LogFormat::Empty) throw UserError("velmora: " + name + " is empty");

@@ -15,8 +15,8 @@ void LogTally::countKept(LogQso& qso) {
 }
 
 int LogTally::notesOf(ReadingNoteKind kind) const {
-  return static_cast<int>(std::count_if(notes.begin(), notes.end(),
-                                        [kind](const ReadingNote& note) { return note.kind == kind; }));
+  return static_cast<int>(std::count_if(
+      notes.begin(), notes.end(), [kind](const ReadingNote& note) { return note.kind == kind; }));
 }
 
 }  // namespace velmora::cli

@@ -132,7 +132,8 @@ InputFault readAll(int fd, std::size_t limit, std::string& bytes) {
 
 WholeInput readFrom(Descriptor& input, std::size_t limit) {
   WholeInput whole;
-  whole.fault = input.fault == InputFault::None ? readAll(input.fd, limit, whole.bytes) : input.fault;
+  whole.fault =
+      input.fault == InputFault::None ? readAll(input.fd, limit, whole.bytes) : input.fault;
   closeDescriptor(input.fd);
   if (whole.fault != InputFault::None) whole.bytes.clear();
   return whole;

@@ -63,7 +63,8 @@ TEST(LogReader, ExchangeFromAnyFieldReportsTakenOutAndBandEdges) {
 TEST(LogReader, MissingReportsAreTheUsualOnesOfTheMode) {
   const std::string qso = "<CALL:5>F5ABC<QSO_DATE:8>20110312<TIME_ON:4>0605<BAND:3>40M";
   const LogRead log = read(qso + "<MODE:2>cw<EOR>" + qso + "<MODE:3>SSB<RST_RCVD:2>57<EOR>" + qso +
-                           "<MODE:3>FT8<EOR>" + qso + "<MODE:2>CW<RST_SENT:3>579<RST_RCVD:3>559<EOR>");
+                           "<MODE:3>FT8<EOR>" + qso +
+                           "<MODE:2>CW<RST_SENT:3>579<RST_RCVD:3>559<EOR>");
   ASSERT_EQ(log.qsos.size(), 4u);
   EXPECT_EQ(log.qsos[0].mode, "CW");  // ADIF's modes in any letter case
   EXPECT_EQ(log.qsos[0].rstSent, "599");

@@ -22,7 +22,8 @@ using Lines = std::vector<std::string>;
 
 TEST(TextLine, EveryLineEndLoggersWrite) {
   EXPECT_EQ(lines("a\nb\r\nc\rd"), (Lines{"a", "b", "c", "d"}));
-  EXPECT_EQ(lines("START-OF-LOG: 3.0\rQSO: 7050\r\r"), (Lines{"START-OF-LOG: 3.0", "QSO: 7050", ""}));
+  EXPECT_EQ(lines("START-OF-LOG: 3.0\rQSO: 7050\r\r"),
+            (Lines{"START-OF-LOG: 3.0", "QSO: 7050", ""}));
   EXPECT_EQ(lines("\n\r\n"), (Lines{"", ""}));
   EXPECT_EQ(lines("  \tQSO: 1 \n"), (Lines{"QSO: 1 "}));  // the blanks it begins with dropped
   EXPECT_EQ(lines(""), Lines{});
