@@ -100,7 +100,9 @@ bool AdifScanner::nextTag(std::string& tag) {
     if (!passToTag()) return false;
     fill(kLongestAdifTag);
     const std::string_view text = ahead().substr(0, kLongestAdifTag);
-    const std::size_t close = text.find_first_of("<>", 1);
+    std::size_t close = 1;
+    while (close < text.size() && text[close] != '<' && text[close] != '>') ++close;
+    if (close == text.size()) close = std::string_view::npos;
     if (close != std::string_view::npos && text[close] == '>') {
       tag.assign(text.substr(1, close - 1));
       consume(close + 1);
