@@ -49,7 +49,8 @@ expect 2 '^velmora: [^ ]*log\.fifo is empty$' -- score log.fifo $cty
 expect 2 '^velmora: cannot read country file [^ ]*cty\.fifo$' -- score "$data/adif_repeats_on_a_band.adi" --cty cty.fifo
 expect 2 '^velmora: country file [^ ]*zero holds more than 16 MiB, the most velmora reads of one$' -- score "$data/adif_repeats_on_a_band.adi" --cty zero
 expect 2 '^velmora: log [^ ]*zero holds more than 64 MiB, the most velmora reads from a pipe or device: give it as a file$' -- score zero $cty
-peak 200000 -- score zero $cty
+# 64 MiB held, and what the sanitizers add to it; far from what never ends.
+peak 400000 -- score zero $cty
 
 # Logs piped in, by "-" and by /dev/stdin.
 cat "$data/adif_repeats_on_a_band.adi" | expect 0 '^record 3 \(F6XYZ\) not logged' -- score - $cty --dir .
