@@ -2,7 +2,8 @@
 // arbitrary bytes and checks what it promises whatever the datagram holds:
 // it returns an event and never throws; a QSO or a delete carries a key of
 // 32 lower-case hex digits, a QSO a call without blanks and a band; a
-// malformed datagram says why; what it names for the terminal is printable.
+// malformed datagram says why; what it names for the terminal holds no
+// control byte.
 
 #include <string>
 #include <string_view>
@@ -15,9 +16,9 @@ using namespace velmora::cli;
 
 namespace {
 
-bool printableAscii(std::string_view text) {
+bool noControlByte(std::string_view text) {
   for (char c : text) {
-    if (c < ' ' || c > '~') return false;
+    if ((c >= 0 && c < ' ') || c == 0x7F) return false;
   }
   return true;
 }
@@ -37,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The first byte chooses the received exchange's element.
   const std::string rcvdField = size > 0 && data[0] % 2 == 1 ? "comment" : "";
   const SourceEvent event = readN1mmPacket(bytes, rcvdField);
-  require(printableAscii(event.what), "the message's name is printable");
+  require(noControlByte(event.what), "the message's name holds no control byte");
   switch (event.kind) {
     case EventKind::Qso:
       require(guidKey(event.key) && event.qso.key == event.key, "a QSO is keyed on its GUID");
@@ -51,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     case EventKind::Delete:
       require(guidKey(event.key), "a delete names its QSO's GUID");
-      require(printableAscii(event.qso.call), "a delete's call is printable");
+      require(noControlByte(event.qso.call), "a delete's call holds no control byte");
       break;
     case EventKind::Lookup:
       require(!event.qso.call.empty() && !event.qso.band.empty(), "a lookup has a call and a band");

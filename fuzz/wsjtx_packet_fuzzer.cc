@@ -2,7 +2,7 @@
 // checks what it promises whatever the message holds: it returns an event
 // and never throws; a QSO is keyed on its call, band and minute, is never an
 // edit, and has a frequency inside its band; a malformed message says why;
-// what it names for the terminal is printable.
+// what it names for the terminal holds no control byte.
 
 #include <string>
 #include <string_view>
@@ -18,7 +18,9 @@ using namespace velmora::cli;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const SourceEvent event = readWsjtxPacket(bytes, size > 12 && data[12] % 2 == 1 ? "comment" : "");
-  for (char c : event.what) require(c >= ' ' && c <= '~', "the message's name is printable");
+  for (char c : event.what) {
+    require((c < 0 || c >= ' ') && c != 0x7F, "the message's name holds no control byte");
+  }
   switch (event.kind) {
     case EventKind::Qso:
       require(!event.edits, "a QSO heard again is never an edit");

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "outputs/summary_figures.h"
+#include "util/terminal_excerpt.h"
 #include "util/user_error.h"
 
 namespace velmora::cli {
@@ -57,10 +58,10 @@ std::string stepText(const Offer& offer) {
 }
 
 std::string heading(const std::string& source, const SourceEvent& event) {
-  std::string text = source + " " + event.what + " " + printable(event.qso.call);
-  if (!event.qso.band.empty()) text += " " + printable(event.qso.band);
+  std::string text = source + " " + event.what + " " + terminalExcerpt(event.qso.call);
+  if (!event.qso.band.empty()) text += " " + terminalExcerpt(event.qso.band);
   if (!event.qso.mode.empty() && event.kind == EventKind::Qso)
-    text += " " + printable(event.qso.mode);
+    text += " " + terminalExcerpt(event.qso.mode);
   return text;
 }
 
@@ -239,12 +240,14 @@ bool LiveContest::journal(LogQso& qso, JournalEvent event, std::string& line) {
   return true;
 }
 
-std::string LiveContest::feed(const LogQso& qso) {
+std::string LiveContest::feed(LogQso qso) {
+  std::string notes;
+  for (const ReadingNote& note : qso.notes) notes += " (" + note.text + ")";
   tally_->countKept(qso);
   if (qso.deletes) {
     keyed_->remove(qso.key);
   } else {
-    keyed_->put(qso);
+    keyed_->put(std::move(qso));
   }
   std::string said;
   bool summarized = false;
@@ -260,7 +263,7 @@ std::string LiveContest::feed(const LogQso& qso) {
   ++changes_;
   const SummaryFigures figures = readSummaryFigures(timeline.summary);
   const std::optional<long long> qsos = totalUnder(figures, "QSOs");
-  return said + "; score " + (figures.score.empty() ? "?" : figures.score) + " (" +
+  return said + notes + "; score " + (figures.score.empty() ? "?" : figures.score) + " (" +
          (qsos ? std::to_string(*qsos) : "?") + " QSOs)";
 }
 

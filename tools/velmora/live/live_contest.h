@@ -92,7 +92,7 @@ class LiveContest {
   const LogQso* current(const std::string& key) const;
   bool journal(LogQso& qso, JournalEvent event, std::string& line);
   // Feeds one event's QSO (or deletion); what its steps did.
-  std::string feed(const LogQso& qso);
+  std::string feed(LogQso qso);
   void start(const std::string& call);
   std::string record(const Offer& offer);
   void note(LiveEventNote note);

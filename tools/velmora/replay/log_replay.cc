@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "replay/department_note.h"
+
 namespace velmora::cli {
 namespace {
 
@@ -67,6 +69,9 @@ void noteOffer(LogTally& tally, const Offer& offer) {
   switch (offer.fate) {
     case QsoFate::Logged:
       ++tally.accepted;
+      if (std::optional<std::string> note = departmentNote(offer.hostQso)) {
+        tally.noDepartment.push_back({offer.qso.record, offer.qso.call, std::move(*note)});
+      }
       break;
     case QsoFate::Refused:
       tally.refused.push_back(noted);
@@ -82,6 +87,7 @@ void noteOffer(LogTally& tally, const Offer& offer) {
       switch (offer.withdrawnFrom) {
         case QsoFate::Logged:
           --tally.accepted;
+          forget(tally.noDepartment, offer.qso.record);
           break;
         case QsoFate::Refused:
           forget(tally.refused, offer.qso.record);

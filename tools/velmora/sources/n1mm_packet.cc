@@ -10,6 +10,7 @@
 #include "logs/decimal_number.h"
 #include "sources/packet_qso.h"
 #include "text/ascii.h"
+#include "util/terminal_excerpt.h"
 
 namespace velmora::cli {
 namespace {
@@ -99,7 +100,7 @@ bool putFrequency(const Message& message, AdifRecord& record, std::string& why) 
       return true;
     }
     if (message.field(name) != "0") {
-      why = std::string("bad ") + name + " " + printable(message.field(name));
+      why = std::string("bad ") + name + " " + terminalExcerpt(message.field(name));
       return false;
     }
   }
@@ -107,7 +108,7 @@ bool putFrequency(const Message& message, AdifRecord& record, std::string& why) 
   const std::optional<std::uint32_t> hz = megahertzToHz(withDecimalPoint(band));
   const std::optional<std::string> name = hz ? bandOf(*hz) : std::nullopt;
   if (!name) {
-    why = band.empty() ? "neither frequency nor band" : "unknown band " + printable(band) + " MHz";
+    why = band.empty() ? "neither frequency nor band" : "unknown band " + terminalExcerpt(band) + " MHz";
     return false;
   }
   record.fields["band"] = *name;
@@ -142,7 +143,7 @@ bool qsoFields(const Message& message, const std::string& rcvdField, AdifRecord&
     return false;
   }
   if (!putTimestamp(message.field("timestamp"), record)) {
-    why = "bad timestamp " + printable(message.field("timestamp"));
+    why = "bad timestamp " + terminalExcerpt(message.field("timestamp"));
     return false;
   }
   if (!putFrequency(message, record, why)) return false;
@@ -177,7 +178,7 @@ SourceEvent contact(const Message& message, const std::string& rcvdField) {
     event.kind = EventKind::Delete;
     event.what = message.what();
     event.key = key;
-    event.qso.call = upperAscii(printable(message.field("call")));
+    event.qso.call = upperAscii(terminalExcerpt(message.field("call")));
     event.reason = "marked as an X-QSO, not for scoring";
     return event;
   }
@@ -194,7 +195,7 @@ SourceEvent deletion(const Message& message) {
   event.kind = EventKind::Delete;
   event.what = message.what();
   event.key = key;
-  event.qso.call = upperAscii(printable(message.field("call")));
+  event.qso.call = upperAscii(terminalExcerpt(message.field("call")));
   return event;
 }
 
@@ -256,7 +257,7 @@ SourceEvent readN1mmPacket(std::string_view datagram, const std::string& rcvdFie
   if (message->what() == "contactdelete") return deletion(*message);
   if (message->what() == "lookupinfo") return lookup(*message);
   SourceEvent ignored;
-  ignored.what = printable(message->what());
+  ignored.what = terminalExcerpt(message->what());
   return ignored;
 }
 

@@ -10,11 +10,4 @@ SourceEvent malformedPacket(std::string what, std::string reason) {
   return event;
 }
 
-std::string printable(std::string_view text, std::size_t longest) {
-  std::string shown;
-  for (char c : text.substr(0, longest)) shown += (c >= ' ' && c <= '~') ? c : '?';
-  if (text.size() > longest) shown += "...";
-  return shown;
-}
-
 }  // namespace velmora::cli

@@ -6,7 +6,6 @@
 // contest is decided by the live contest, which knows what came before.
 
 #include <string>
-#include <string_view>
 
 #include "logs/log_qso.h"
 
@@ -37,9 +36,5 @@ SourceEvent malformedPacket(std::string what, std::string reason);
 // The longest text a packet field passes on to the contest; a longer one
 // makes the datagram malformed.
 inline constexpr std::size_t kLongestPacketField = 64;
-
-// `text` as it may be shown on a terminal: printable ASCII kept, any other
-// byte as "?", cut to `longest` bytes with "..." after.
-std::string printable(std::string_view text, std::size_t longest = kLongestPacketField);
 
 }  // namespace velmora::cli

@@ -5,6 +5,7 @@
 #include "logs/adif_scanner.h"
 #include "sources/packet_qso.h"
 #include "sources/qt_stream.h"
+#include "util/terminal_excerpt.h"
 
 namespace velmora::cli {
 namespace {
@@ -92,7 +93,7 @@ SourceEvent loggedAdif(QtStreamReader& in, const std::string& what, const std::s
   for (const auto& [name, value] : record->fields) {
     if (value.size() > kLongestPacketField) {
       return malformedPacket(
-          what, "field " + printable(name) + " of " + std::to_string(value.size()) + " bytes");
+          what, "field " + terminalExcerpt(name) + " of " + std::to_string(value.size()) + " bytes");
     }
   }
   return qsoEvent(what, "", *record, rcvdField);
@@ -111,7 +112,7 @@ SourceEvent readWsjtxPacket(std::string_view datagram, const std::string& rcvdFi
   if (*schema != 2 && *schema != 3) {
     return malformedPacket("message", "schema " + std::to_string(*schema) + ", not 2 or 3");
   }
-  const std::string sender = id->empty() ? "" : printable(*id, 16) + " ";
+  const std::string sender = id->empty() ? "" : terminalExcerpt(*id, 16) + " ";
   SourceEvent event;
   switch (*type) {
     case kQsoLogged:
