@@ -147,6 +147,16 @@ class Scoreboard(http.server.BaseHTTPRequestHandler):
         pass
 
 
+class FailingScoreboard(Scoreboard):
+    """A scoreboard that refuses every post."""
+
+    def do_POST(self):
+        self.rfile.read(int(self.headers.get("Content-Length", "0")))
+        self.send_response(503)
+        self.send_header("Content-Length", "0")
+        self.end_headers()
+
+
 class Live:
     """One run of velmora live, its output read as it comes."""
 

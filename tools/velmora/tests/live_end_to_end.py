@@ -15,14 +15,15 @@ import argparse
 import http.server
 import os
 import shutil
+import socket
 import struct
 import sys
 import threading
 import time
 import urllib.error
 
-from live_driver import (LOOPBACK, TIMEOUT_S, Live, Qso, Scoreboard, expect, fail, qt_text,
-                         scored, wsjtx_adif, wsjtx_logged)
+from live_driver import (LOOPBACK, TIMEOUT_S, FailingScoreboard, Live, Qso, Scoreboard, expect,
+                         fail, qt_text, scored, wsjtx_adif, wsjtx_logged)
 
 
 def counted_rows(raw):
@@ -54,8 +55,11 @@ def main():
     board = http.server.HTTPServer((LOOPBACK, 0), Scoreboard)
     threading.Thread(target=board.serve_forever, daemon=True).start()
     post = "http://%s:%d/board" % board.server_address
+    down = http.server.HTTPServer((LOOPBACK, 0), FailingScoreboard)
+    threading.Thread(target=down.serve_forever, daemon=True).start()
+    refused = "http://%s:%d/down" % down.server_address
     # DXLog.net's own broadcast gives no sent exchange: --sent gives it, as for a log.
-    extra = ["--sent", "69", "--post", post, "--post-every", "1"]
+    extra = ["--sent", "69", "--post", post, "--post", refused, "--post-every", "1"]
     if args.cabrillo:
         extra.append("--cabrillo")
 
@@ -77,6 +81,13 @@ def main():
 
     live = Live(command, work, extra)
     first_line = len(live.lines)
+    # Another program listening to the same broadcasts shares the port.
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as neighbour:
+        neighbour.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+        try:
+            neighbour.bind((LOOPBACK, live.n1mm))
+        except OSError as error:
+            fail("the N1MM port is not shared with another listener: %s" % error)
     for name in ("n1", "n2", "n3", "n4", "n5"):
         live.send(live.n1mm, qsos[name].n1mm())
     live.send(live.n1mm, qsos["n1"].n1mm())  # another computer of the station, the same ID
@@ -166,6 +177,11 @@ def main():
            "no final summary:\n" + "\n".join(live.lines[-10:]))
     expect(any(line.startswith("last post to " + post + ": done") for line in live.stderr),
            "the last post: %s" % live.stderr)
+    failures = [line for line in live.stderr if line.startswith("post to " + refused + " failed")]
+    expect(len(failures) == 1 and "503" in failures[0],
+           "a refused post is said once after the restart: %s" % live.stderr)
+    expect(any(line.startswith("last post to %s: failed: the scoreboard answered 503" % refused)
+               for line in live.stderr), "the refused last post: %s" % live.stderr)
     if args.cabrillo:
         cabrillo = open(os.path.join(work, "F5VEL.cbr"), newline="").read()
         lines = [line for line in cabrillo.split("\r\n") if line.startswith("QSO:")]
