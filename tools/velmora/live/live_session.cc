@@ -35,7 +35,7 @@ struct LiveSession::Impl {
         out(out),
         err(err),
         contest(options.contest),
-        journal(options.journal, err),
+        journal(std::filesystem::absolute(options.journal).string(), err),
         live(contest, journal, options.reading, err),
         feed(io),
         n1mmAt(feed.listen(Logger::N1mm, options.n1mm)),
