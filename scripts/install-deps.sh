@@ -54,7 +54,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   if [[ " ${missing[*]} " == *:i386* ]]; then
     dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   fi
-  apt-get update -qq
+  "$here/apt-update.sh"
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
