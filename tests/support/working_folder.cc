@@ -94,6 +94,15 @@ void WorkingFolder::writeFile(const std::string& relative, const std::string& by
 
 bool WorkingFolder::exists(const std::string& relative) const { return fs::exists(path_ / relative); }
 
+bool WorkingFolder::holdsTemporaryFile() const {
+  std::error_code error;
+  for (fs::recursive_directory_iterator entry(path_, error), end; !error && entry != end;
+       entry.increment(error)) {
+    if (entry->path().extension() == ".part") return true;
+  }
+  return false;
+}
+
 std::string WorkingFolder::readFile(const std::string& relative) const {
   std::ifstream in(path_ / relative, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

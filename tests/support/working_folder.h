@@ -20,6 +20,9 @@ class WorkingFolder {
   // Writes `bytes` unchanged to a file under the folder, making its folders.
   void writeFile(const std::string& relative, const std::string& bytes) const;
   bool exists(const std::string& relative) const;
+  // Whether a file anywhere under the folder bears a temporary file's
+  // ending (".part"), as one left behind by a write would.
+  bool holdsTemporaryFile() const;
   // The bytes of a file under the folder ("" when it cannot be read).
   std::string readFile(const std::string& relative) const;
   // Makes `link` a symbolic link to `target` (as the link holds it,

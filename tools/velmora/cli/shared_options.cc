@@ -6,16 +6,15 @@
 #include "logs/exchange_field.h"
 #include "logs/log_selection.h"
 #include "text/ascii.h"
+#include "util/text_rule.h"
 #include "util/user_error.h"
 
 namespace velmora::cli {
 namespace {
 
+// A text handed to the plug-in as one word (util/text_rule.h).
 const CLI::Validator kOneWord(
-    [](std::string& text) {
-      return holdsBlank(text) ? std::string("holds a blank") : std::string();
-    },
-    "");
+    [](std::string& text) { return textFault(text, TextPlace::Column).value_or(""); }, "");
 
 const CLI::Validator kMoment(
     [](std::string& text) {
@@ -45,13 +44,6 @@ const CLI::Validator kAbsolutePath(
     },
     "");
 
-const CLI::Validator kOneLine(
-    [](std::string& text) {
-      return text.find_first_of("\r\n") == std::string::npos ? std::string()
-                                                             : std::string("holds a line break");
-    },
-    "");
-
 CLI::Option* addText(CLI::App& command, const std::string& name, std::optional<std::string>& value,
                      const std::string& help) {
   return addRead(command, name, [&value](const std::string& text) { value = text; }, help);
@@ -60,11 +52,12 @@ CLI::Option* addText(CLI::App& command, const std::string& name, std::optional<s
 void addContestOptions(CLI::App& command, ReplayOptions& options) {
   const char* contest = "Contest";
   ContestOptions& o = options.contest;
-  addText(command, "--call", o.call, "own call sign (default: the log's)")->group(contest);
+  addText(command, "--call", o.call, "own call sign (default: the log's)")
+      ->check(kOneWord)->group(contest);
   addText(command, "--dxcc", o.dxcc, "own DXCC prefix (default: the country file's)")
-      ->group(contest);
+      ->check(kOneWord)->group(contest);
   addText(command, "--area", o.area, "own continent (default: the country file's)")
-      ->group(contest);
+      ->check(kOneWord)->group(contest);
   addText(command, "--cty", o.cty, "country file (default /usr/share/hamradio-files/cty.dat)")
       ->transform(kAbsolutePath)->group(contest);
   addText(command, "--dir", options.workingFolder,

@@ -31,9 +31,6 @@ CLI::Option* addText(CLI::App& command, const std::string& name, std::optional<s
 // A path meant from where velmora was started, made absolute as it is
 // parsed (before the command enters the working folder).
 extern const CLI::Validator kAbsolutePath;
-// A value written to the settings file on one line: a raw line break would
-// write other keys into it.
-extern const CLI::Validator kOneLine;
 
 // --call, --dxcc, --area, --cty, --dir, --plugin and --keep-repeats.
 void addContestOptions(CLI::App& command, ReplayOptions& options);

@@ -37,6 +37,10 @@ struct LogTally {
   }
   // Counts a QSO kept, with what reading it changed.
   void countKept(const LogQso& qso);
+  // A QSO kept by the reading that proves malformed when it is handed on (a
+  // text the plug-in cannot take): counted as skipped instead, in record
+  // order.
+  void skipKept(SkippedRecord record);
 };
 
 }  // namespace velmora::cli

@@ -3,20 +3,28 @@
 #include "classify/prefix_list.h"
 #include "classify/ref_file.h"
 #include "log/qso_entries.h"
+#include "util/terminal_excerpt.h"
+#include "util/text_rule.h"
 
 namespace velmora::cli {
 
-void ReferenceHistory::add(const LogQso& qso, const CountryFile& countries) {
+std::optional<std::string> ReferenceHistory::add(const LogQso& qso, const CountryFile& countries) {
   const std::optional<Country> country = countries.lookup(qso.call);
-  if (!country || !isFrenchPrefix(country->dxccPrefix)) return;
+  if (!country || !isFrenchPrefix(country->dxccPrefix)) return std::nullopt;
   const std::string department = departmentFromExchange(qso.exchangeReceived);
   if (department.size() != kRefFileDepartmentLength) {
     ++passedOver_;
-    return;
+    return std::nullopt;
+  }
+  for (const auto& [what, text] : {std::pair{"call", &qso.call}, std::pair{"department", &department}}) {
+    if (const std::optional<std::string> fault = textFault(*text, TextPlace::Column)) {
+      return "the " + std::string(what) + " '" + terminalExcerpt(*text) + "' " + *fault;
+    }
   }
   const double when = oleDays(qso.time);
   const auto known = latest_.find(qso.call);
   if (known == latest_.end() || when >= known->second.when) latest_[qso.call] = {when, department};
+  return std::nullopt;
 }
 
 std::string ReferenceHistory::text() const {

@@ -44,6 +44,13 @@ void Contest::start(const std::string& logCall, bool exportRequested) {
 
 Offer Contest::offer(LogQso qso) {
   Offer offer;
+  offer.hostQso = toHostQso(qso, countries_);
+  if (std::optional<std::string> fault = handOverFault(offer.hostQso)) {
+    offer.fate = QsoFate::Unfit;
+    offer.note = *std::move(fault);
+    offer.qso = std::move(qso);
+    return offer;
+  }
   const std::string noEntity = placeOfCall(qso.call).noEntity;
   if (!noEntity.empty()) {
     offer.fate = QsoFate::NoEntity;
@@ -52,7 +59,6 @@ Offer Contest::offer(LogQso qso) {
     return offer;
   }
   longestExchange_ = std::max(longestExchange_, qso.exchangeReceived.size());
-  offer.hostQso = toHostQso(qso, countries_);
   // Asked as the host asks while the operator types, repeats kept or not.
   offer.verdict = ask(callCheckFor(offer.hostQso)).code;
   if (!options_.keepRepeats && offer.verdict == host::CallCheckCode::Duplicate) {
@@ -65,7 +71,7 @@ Offer Contest::offer(LogQso qso) {
     if (!options_.keepRepeats) firstOnBand_.emplace(stationOnBand(offer.hostQso), qso.record);
   } else {
     offer.fate = QsoFate::Refused;
-    offer.note = refusalReason(offer.hostQso, operatorInFrance_);
+    offer.note = refusalReason(offer.hostQso, operatorInFrance_).value_or(kNoContestReason);
   }
   offer.qso = std::move(qso);
   return offer;

@@ -1,12 +1,15 @@
 #include "replay/log_replay.h"
 
+#include "replay/refusal.h"
+#include "util/user_error.h"
+
 namespace velmora::cli {
 
 LogReplay::LogReplay(Contest& contest, LogReader& log, bool exportRequested, std::ostream& err)
     : contest_(contest), log_(log), exportRequested_(exportRequested), err_(err) {}
 
 std::optional<Offer> LogReplay::next() {
-  if (!started_) start();
+  begin();
   std::optional<LogQso> qso;
   if (!early_.empty()) {
     qso = std::move(early_.front());
@@ -14,13 +17,17 @@ std::optional<Offer> LogReplay::next() {
   } else {
     qso = log_.next();
   }
-  if (!qso) return std::nullopt;
+  if (!qso) {
+    requireExplainedRefusals(unexplainedRefusals_);
+    return std::nullopt;
+  }
   Offer offer = contest_.offer(std::move(*qso));
   note(offer);
   return offer;
 }
 
-void LogReplay::start() {
+void LogReplay::begin() {
+  if (started_) return;
   std::string logCall;
   for (;;) {
     std::optional<LogQso> qso = log_.next();
@@ -32,6 +39,11 @@ void LogReplay::start() {
     logCall = log_.headerCall().empty() ? qso->myCall : log_.headerCall();
     early_.push_back(std::move(*qso));
     if (contest_.callGiven() || !logCall.empty()) break;
+  }
+  if (exportRequested_ && log_.listenerLog()) {
+    throw UserError("velmora: " + log_.name() +
+                    " is a listener's log (SWL): its sender column is the station heard, which "
+                    "the plug-in would write as the own call, so no Cabrillo file is written");
   }
   contest_.start(logCall, exportRequested_);
   started_ = true;
@@ -46,12 +58,16 @@ void LogReplay::note(const Offer& offer) {
       break;
     case QsoFate::Refused:
       tally.refused.push_back(noted);
+      if (offer.note == kNoContestReason) ++unexplainedRefusals_;
       break;
     case QsoFate::Repeat:
       tally.repeats.push_back(noted);
       break;
     case QsoFate::NoEntity:
       tally.noEntity.push_back(noted);
+      break;
+    case QsoFate::Unfit:
+      tally.skipKept(SkippedRecord{offer.qso.record, offer.note});
       break;
   }
 }

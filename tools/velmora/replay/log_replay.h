@@ -21,13 +21,19 @@ class LogReplay {
   // takes the malformed records of a log that yields nothing to replay.
   LogReplay(Contest& contest, LogReader& log, bool exportRequested, std::ostream& err);
 
+  // Reads ahead to the own call and starts the contest, if that is not
+  // done yet; next() does it first. Throws UserError when the log yields no
+  // QSO at all, the own station stays unknown, or an export is asked of a
+  // listener's log (its sender column is the station heard, which the
+  // plug-in cannot write); the contest is then not started.
+  void begin();
+
   // The next QSO offered; nothing at the end of the log. Throws UserError
-  // when the log yields no QSO at all or the own station stays unknown
-  // (the contest is then not started).
+  // as begin() does, and at the end when the plug-in refused any QSO for no
+  // reason of the contest (out of memory).
   std::optional<Offer> next();
 
  private:
-  void start();
   void note(const Offer& offer);
 
   Contest& contest_;
@@ -35,6 +41,7 @@ class LogReplay {
   bool exportRequested_;
   std::ostream& err_;
   bool started_ = false;
+  int unexplainedRefusals_ = 0;
   std::deque<LogQso> early_;  // read before the contest started
 };
 

@@ -1,10 +1,11 @@
 #include "replay/refusal.h"
 
 #include "log/qso_entries.h"
+#include "util/user_error.h"
 
 namespace velmora::cli {
 
-std::string refusalReason(const host::Qso& qso, bool operatorInFrance) {
+std::optional<std::string> refusalReason(const host::Qso& qso, bool operatorInFrance) {
   QsoReport report;
   report.call = qso.call;
   report.dxccPrefix = qso.dxccPrefix;
@@ -23,7 +24,14 @@ std::string refusalReason(const host::Qso& qso, bool operatorInFrance) {
     case Admission::Admitted:
       break;
   }
-  return "unknown";
+  return std::nullopt;
+}
+
+void requireExplainedRefusals(int unexplained) {
+  if (unexplained == 0) return;
+  throw UserError("velmora: the plug-in refused " + std::to_string(unexplained) +
+                  (unexplained == 1 ? " QSO" : " QSOs") +
+                  " for no reason of the contest: out of memory?");
 }
 
 }  // namespace velmora::cli

@@ -25,7 +25,8 @@ ContestTimeline replayTimeline(Contest& contest, LogReader& log, std::ostream& e
   LogReplay replay(contest, log, false, err);
   long long counted = 0;
   while (const std::optional<Offer> offer = replay.next()) {
-    if (offer->fate == QsoFate::NoEntity) continue;  // never given to the plug-in
+    // Never given to the plug-in.
+    if (offer->fate == QsoFate::NoEntity || offer->fate == QsoFate::Unfit) continue;
     QsoStep step;
     step.record = offer->qso.record;
     step.call = offer->qso.call;
