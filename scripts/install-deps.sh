@@ -17,6 +17,7 @@ packages=(
   libclang-rt-14-dev                # libFuzzer and the sanitizer runtimes clang links
   chromium fonts-dejavu-core        # rendering velmora's report page headless in the tests
   python3                           # the page checks and the benchmark table
+  strace                            # velmora's tests: kills aimed at its writes, the files it writes
 )
 
 need_root() {
