@@ -19,9 +19,9 @@ int qsoLinesIn(const std::string& bytes) {
   return lines;
 }
 
-void addPart(std::string& parts, std::size_t count, const char* what) {
+void addPart(std::string& parts, std::size_t count, const char* one, const char* more) {
   if (count == 0) return;
-  parts += (parts.empty() ? "" : ", ") + std::to_string(count) + " " + what;
+  parts += (parts.empty() ? "" : ", ") + std::to_string(count) + " " + (count == 1 ? one : more);
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ CabrilloOutcome CabrilloWatch::outcome(const LogTally& tally) const {
   CabrilloOutcome outcome;
   if (said == false) {
     outcome.lines.push_back("velmora: the plug-in could not write the Cabrillo file " + path +
-                            (earlier ? "; the earlier file is kept as it was" : ""));
+                            (earlier ? ", and the earlier one is kept as it was" : ""));
   } else if (!changed) {
     outcome.lines.push_back(
         said ? "velmora: the plug-in says it wrote the Cabrillo file " + path + ", but it is " +
@@ -71,14 +71,14 @@ CabrilloOutcome CabrilloWatch::outcome(const LogTally& tally) const {
 std::optional<std::string> leftOutOfTheFile(const std::string& fileName, int qsoLines,
                                             const LogTally& tally) {
   std::string parts;
-  addPart(parts, tally.refused.size(), "refused by the plug-in");
-  addPart(parts, tally.repeats.size(), "repeats on a band");
-  addPart(parts, tally.noEntity.size(), "in no DXCC entity");
-  addPart(parts, tally.skipped.size(), "skipped as malformed");
-  addPart(parts, static_cast<std::size_t>(tally.notForScoring), "X-QSO lines");
+  addPart(parts, tally.refused.size(), "refused by the plug-in", "refused by the plug-in");
+  addPart(parts, tally.repeats.size(), "repeat on a band", "repeats on a band");
+  addPart(parts, tally.noEntity.size(), "in no DXCC entity", "in no DXCC entity");
+  addPart(parts, tally.skipped.size(), "skipped as malformed", "skipped as malformed");
+  addPart(parts, static_cast<std::size_t>(tally.notForScoring), "X-QSO line", "X-QSO lines");
   if (parts.empty()) return std::nullopt;
-  return fileName + " holds " + std::to_string(qsoLines) +
-         " QSOs, those the plug-in counted; not in it: " + parts;
+  return fileName + " holds the " + std::to_string(qsoLines) +
+         " QSOs the plug-in counted, leaving out " + parts;
 }
 
 }  // namespace velmora::cli

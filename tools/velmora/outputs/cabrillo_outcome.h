@@ -44,9 +44,9 @@ class CabrilloWatch {
   std::vector<std::pair<std::string, std::string>> heard_;  // caption, text
 };
 
-// "F5VEL.cbr holds 318 QSOs, those the plug-in counted; not in it: 2
-// refused by the plug-in, 4 repeats on a band" when the log had QSOs or
-// QSO lines that the file leaves out; nothing when it holds them all.
+// "F5VEL.cbr holds the 318 QSOs the plug-in counted, leaving out 2 refused
+// by the plug-in, 4 repeats on a band" when the log had QSOs or QSO lines
+// that the file leaves out; nothing when it holds them all.
 std::optional<std::string> leftOutOfTheFile(const std::string& fileName, int qsoLines,
                                             const LogTally& tally);
 

@@ -28,7 +28,7 @@ status=0
 (trap '' XFSZ; ulimit -f 8; run >/dev/null 2>full.err) || status=$?
 [ "$status" -eq 2 ] || { echo "exit status $status, not 2:"; cat full.err; exit 1; }
 grep -q "^Output: File not produced: F5VEL.cbr$" full.err || { echo "no failure shown:"; cat full.err; exit 1; }
-[ "$(tail -n 1 full.err)" = "velmora: the plug-in could not write the Cabrillo file $PWD/F5VEL.cbr; the earlier file is kept as it was" ] \
+[ "$(tail -n 1 full.err)" = "velmora: the plug-in could not write the Cabrillo file $PWD/F5VEL.cbr, and the earlier one is kept as it was" ] \
   || { echo "no line naming the failure last:"; cat full.err; exit 1; }
 ! grep -q "^Cabrillo file" full.err || { echo "a file not written is named:"; cat full.err; exit 1; }
 cmp earlier.cbr F5VEL.cbr || { echo "the earlier log was damaged"; exit 1; }

@@ -3,6 +3,7 @@
 #         [-DGOLDEN=<file standard output must equal>]
 #         [-DUNCHANGED=<file that must keep its bytes>]
 #         [-DFILE=<file written by the run> [-DFILE_MATCHES=<regex>] [-DFILE_GOLDEN=<file>]]
+#         [-DABSENT=<file the run must not write>]
 #         [-DWORK=<folder made afresh as a copy of -DEXAMPLES=<folder>>]
 #         -P run_velmora.cmake -- [emulator...] velmora args...
 set(command)
@@ -52,6 +53,9 @@ if(DEFINED UNCHANGED)
   if(NOT before STREQUAL after)
     message(FATAL_ERROR "${UNCHANGED} was changed\n${shown}")
   endif()
+endif()
+if(DEFINED ABSENT AND EXISTS "${ABSENT}")
+  message(FATAL_ERROR "${ABSENT} was written\n${shown}")
 endif()
 if(DEFINED FILE)
   if(NOT EXISTS "${FILE}")
