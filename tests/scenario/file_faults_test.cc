@@ -125,6 +125,20 @@ TEST_P(FileFaults, CabrilloTargetThatIsAFolderIsReportedAndKept) {
   EXPECT_FALSE(folder().holdsTemporaryFile());
 }
 
+// The Cabrillo file's name is a FIFO (a program that reads the log as it is
+// written might make one): it is neither replaced nor opened for writing,
+// which would wait for a reader for ever.
+TEST_P(FileFaults, CabrilloTargetThatIsAFifoIsReportedAndKept) {
+  ASSERT_TRUE(folder().makeFifo("F6BBB.cbr"));
+  startExporting();
+  logOneQso();
+  std::vector<ShownMessage> shown;
+  EXPECT_TRUE(hasLine(request(shown), "Total\t 1\t 6\t 1\t  0"));
+  EXPECT_TRUE(shownExactly(shown, {{"File not produced: F6BBB.cbr", "Output", 16}}));
+  EXPECT_TRUE(folder().isFifo("F6BBB.cbr"));
+  EXPECT_FALSE(folder().holdsTemporaryFile());
+}
+
 #if defined(_WIN32)
 // The operator has the earlier log open in a program that shares it with
 // nobody: the new log cannot take its place, and the earlier one stays.

@@ -29,6 +29,10 @@ class WorkingFolder {
   // relative to the link's folder; on Windows it must exist). False when no
   // link could be made.
   bool makeLink(const std::string& link, const std::string& target);
+  // Makes `name` a FIFO (a named pipe, as Linux has them), which no program
+  // reads; false when none could be made. isFifo: whether `name` is one.
+  bool makeFifo(const std::string& name);
+  bool isFifo(const std::string& name) const;
   // Whether opening `link` reaches the file `target` while `link` is not
   // that file itself: a link (or chain of links) to it.
   bool leadsTo(const std::string& link, const std::string& target) const;
