@@ -12,9 +12,6 @@
 namespace velmora::cli {
 namespace {
 
-// A text handed to the plug-in as one word (util/text_rule.h).
-const CLI::Validator kOneWord(
-    [](std::string& text) { return textFault(text, TextPlace::Column).value_or(""); }, "");
 
 const CLI::Validator kMoment(
     [](std::string& text) {
@@ -36,6 +33,9 @@ CLI::Option* addRead(CLI::App& command, const std::string& name,
 }
 
 }  // namespace
+
+const CLI::Validator kOneWord(
+    [](std::string& text) { return textFault(text, TextPlace::Column).value_or(""); }, "");
 
 const CLI::Validator kAbsolutePath(
     [](std::string& path) {

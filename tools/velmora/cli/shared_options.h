@@ -31,6 +31,9 @@ CLI::Option* addText(CLI::App& command, const std::string& name, std::optional<s
 // A path meant from where velmora was started, made absolute as it is
 // parsed (before the command enters the working folder).
 extern const CLI::Validator kAbsolutePath;
+// A text handed to the plug-in as one word: no blank, no control character
+// (util/text_rule.h).
+extern const CLI::Validator kOneWord;
 
 // --call, --dxcc, --area, --cty, --dir, --plugin and --keep-repeats.
 void addContestOptions(CLI::App& command, ReplayOptions& options);

@@ -79,6 +79,7 @@ Offer Contest::offer(LogQso qso) {
 
 bool Contest::withdraw(const LogQso& qso) {
   const host::Qso hostQso = toHostQso(qso, countries_);
+  if (handOverFault(hostQso)) return false;  // never offered, so never logged
   if (plugin_->removeData(hostQso) != 1) return false;
   const auto first = firstOnBand_.find(stationOnBand(hostQso));
   if (first != firstOnBand_.end() && first->second == qso.record) firstOnBand_.erase(first);

@@ -70,7 +70,8 @@ class Contest {
   // Withdraws a QSO offered before, as the host does when the operator
   // deletes it (RemoveData0, which removes the first record of the same
   // call, mode and band); false when the plug-in ignored it (a mode or an
-  // exchange it never logs).
+  // exchange it never logs) or velmora never offered it (a text the plug-in
+  // cannot take).
   bool withdraw(const LogQso& qso);
 
   // CheckCall0 about `call` on `band`, with the band as its own filter.
