@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace velmora::cli;
   static const CountryFile countries = [] {
     std::istringstream cty("France: 14: 27: EU: 46.0: -2.0: -1.0: F:\n    F,TM;\n");
-    return *CountryFile::parse(cty);
+    return *CountryFile::parse(cty.str());
   }();
   const std::string text(reinterpret_cast<const char*>(data), size);
   LogReader reader(std::make_unique<std::istringstream>(text), ReadOptions{}, "fuzz.adi");

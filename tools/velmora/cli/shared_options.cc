@@ -2,29 +2,42 @@
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
+#include <memory>
 
 #include "logs/exchange_field.h"
 #include "logs/log_selection.h"
+#include "stations/call_place.h"
 #include "text/ascii.h"
+#include "util/terminal_excerpt.h"
 #include "util/text_rule.h"
 #include "util/user_error.h"
 
 namespace velmora::cli {
 namespace {
 
-
 const CLI::Validator kMoment(
     [](std::string& text) {
-      return parseUtcMoment(text, false) ? std::string()
-                                         : "not a UTC time YYYY-MM-DD[ HH:MM]: " + text;
+      return parseUtcMoment(text, false)
+                 ? std::string()
+                 : "not a UTC time YYYY-MM-DD[ HH:MM]: " + terminalExcerpt(text);
     },
     "YYYY-MM-DD[ HH:MM]");
 
 const CLI::Validator kBandList(
     [](std::string& text) {
-      return parseBandList(text) ? std::string() : "not a list of known bands: " + text;
+      return parseBandList(text) ? std::string()
+                                 : "not a list of known bands: " + terminalExcerpt(text);
     },
     "BAND,...");
+
+const CLI::Validator kCallSign(
+    [](std::string& call) {
+      if (call.empty()) return std::string("an empty call sign");
+      if (call.size() <= kLongestCallSign) return std::string();
+      return "a call sign of " + std::to_string(call.size()) + " characters; at most " +
+             std::to_string(kLongestCallSign);
+    },
+    "");
 
 // An option whose text, once checked, `take` reads.
 CLI::Option* addRead(CLI::App& command, const std::string& name,
@@ -39,10 +52,14 @@ const CLI::Validator kOneWord(
 
 const CLI::Validator kAbsolutePath(
     [](std::string& path) {
+      if (path.empty()) return std::string("an empty path");
       path = std::filesystem::absolute(path).string();
       return std::string();
     },
     "");
+
+const CLI::Validator kInputPath(
+    [](std::string& path) { return path == "-" ? std::string() : kAbsolutePath(path); }, "");
 
 CLI::Option* addText(CLI::App& command, const std::string& name, std::optional<std::string>& value,
                      const std::string& help) {
@@ -53,13 +70,13 @@ void addContestOptions(CLI::App& command, ReplayOptions& options) {
   const char* contest = "Contest";
   ContestOptions& o = options.contest;
   addText(command, "--call", o.call, "own call sign (default: the log's)")
-      ->check(kOneWord)->group(contest);
+      ->check(kCallSign)->check(kOneWord)->group(contest);
   addText(command, "--dxcc", o.dxcc, "own DXCC prefix (default: the country file's)")
       ->check(kOneWord)->group(contest);
   addText(command, "--area", o.area, "own continent (default: the country file's)")
       ->check(kOneWord)->group(contest);
   addText(command, "--cty", o.cty, "country file (default /usr/share/hamradio-files/cty.dat)")
-      ->transform(kAbsolutePath)->group(contest);
+      ->transform(kInputPath)->group(contest);
   addText(command, "--dir", options.workingFolder,
           "the host's working folder (Plugins/, the Cabrillo file)")
       ->group(contest);
@@ -79,15 +96,24 @@ void addLogOptions(CLI::App& command, ReadOptions& options) {
   addRead(command, "--sent", [&options](const std::string& sent) { options.sent = sent; },
           "own exchange, for QSOs whose log states none")
       ->check(kOneWord)->group(log);
+  // --from is read first (options are read in the order they are added), so
+  // that --to can be checked against it.
+  auto fromText = std::make_shared<std::string>();
   addRead(command, "--from",
-          [&options](const std::string& moment) {
+          [&options, fromText](const std::string& moment) {
             options.selection.from = parseUtcMoment(moment, false);
+            *fromText = moment;
           },
           "first moment of the contest, UTC")
       ->check(kMoment)->group(log);
   addRead(command, "--to",
-          [&options](const std::string& moment) {
+          [&options, fromText](const std::string& moment) {
             options.selection.until = parseUtcMoment(moment, true);
+            if (options.selection.from && *options.selection.from >= *options.selection.until) {
+              throw CLI::ValidationError("--to", terminalExcerpt(moment) + " is not after --from " +
+                                                     terminalExcerpt(*fromText) +
+                                                     ": no QSO would be kept");
+            }
           },
           "end of the contest, UTC (a date alone: its whole day)")
       ->check(kMoment)->group(log);

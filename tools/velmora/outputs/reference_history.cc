@@ -3,6 +3,7 @@
 #include "classify/prefix_list.h"
 #include "classify/ref_file.h"
 #include "log/qso_entries.h"
+#include "stations/french_departments.h"
 #include "util/terminal_excerpt.h"
 #include "util/text_rule.h"
 
@@ -12,14 +13,12 @@ std::optional<std::string> ReferenceHistory::add(const LogQso& qso, const Countr
   const std::optional<Country> country = countries.lookup(qso.call);
   if (!country || !isFrenchPrefix(country->dxccPrefix)) return std::nullopt;
   const std::string department = departmentFromExchange(qso.exchangeReceived);
-  if (department.size() != kRefFileDepartmentLength) {
+  if (department.size() != kRefFileDepartmentLength || !isFrenchDepartment(department)) {
     ++passedOver_;
     return std::nullopt;
   }
-  for (const auto& [what, text] : {std::pair{"call", &qso.call}, std::pair{"department", &department}}) {
-    if (const std::optional<std::string> fault = textFault(*text, TextPlace::Column)) {
-      return "the " + std::string(what) + " '" + terminalExcerpt(*text) + "' " + *fault;
-    }
+  if (const std::optional<std::string> fault = textFault(qso.call, TextPlace::Column)) {
+    return "the call " + quotedExcerpt(qso.call) + " " + *fault;
   }
   const double when = oleDays(qso.time);
   const auto known = latest_.find(qso.call);

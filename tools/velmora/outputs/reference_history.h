@@ -16,9 +16,10 @@ class ReferenceHistory {
  public:
   // Takes the QSO if it is with a French station: a later QSO's department
   // wins over an earlier one's, whichever log it is in. A QSO whose
-  // exchange is not a department of the file's length is passed over; one
-  // whose call or department breaks the rule of util/text_rule.h (it would
-  // break the file's lines) is left out, and the result says why.
+  // exchange is no department (stations/french_departments.h) or not of the
+  // file's two characters (an overseas code, "971") is passed over; one whose
+  // call breaks the rule of util/text_rule.h (it would break the file's
+  // lines) is left out, and the result says why.
   std::optional<std::string> add(const LogQso& qso, const CountryFile& countries);
 
   // The reference file, sorted by call (classify/ref_file.h writes a record).

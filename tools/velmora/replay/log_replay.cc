@@ -1,5 +1,6 @@
 #include "replay/log_replay.h"
 
+#include "replay/department_note.h"
 #include "replay/refusal.h"
 #include "util/user_error.h"
 
@@ -55,6 +56,9 @@ void LogReplay::note(const Offer& offer) {
   switch (offer.fate) {
     case QsoFate::Logged:
       ++tally.accepted;
+      if (std::optional<std::string> note = departmentNote(offer.hostQso)) {
+        tally.noDepartment.push_back({offer.qso.record, offer.qso.call, std::move(*note)});
+      }
       break;
     case QsoFate::Refused:
       tally.refused.push_back(noted);
@@ -67,7 +71,7 @@ void LogReplay::note(const Offer& offer) {
       tally.noEntity.push_back(noted);
       break;
     case QsoFate::Unfit:
-      tally.skipKept(SkippedRecord{offer.qso.record, offer.note});
+      tally.skipKept(SkippedRecord{offer.qso.record, offer.note, {}});
       break;
   }
 }

@@ -9,10 +9,11 @@
 
 namespace velmora::cli {
 
-// "mode", "no exchange received (give --rcvd-field)", "no exchange sent
-// (give --sent)" or "foreign station worked from outside France"; nothing
-// when the plug-in's rules admit the QSO (then the plug-in refused it for
-// want of memory, or for a fault of its own).
+// "mode FT8: only CW and SSB count", "no exchange received (give
+// --rcvd-field)", "no exchange sent (give --sent)" or "foreign station
+// worked from outside France"; nothing when the plug-in's rules admit the
+// QSO (then the plug-in refused it for want of memory, or for a fault of
+// its own).
 std::optional<std::string> refusalReason(const host::Qso& qso, bool operatorInFrance);
 
 // The reason noted for a refusal that the plug-in's rules do not explain.
