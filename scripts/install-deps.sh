@@ -13,6 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 linux_build=(
   cmake make g++                    # the native build of velmora and libStats.so
   libcli11-dev                      # velmora's command-line parser (header-only, also for MinGW)
+  libboost-dev                      # velmora live: Asio, Beast, PropertyTree (header-only, also for MinGW)
   hamradio-files                    # the country file cty.dat, velmora's default
 )
 the_rest=(

@@ -1,6 +1,7 @@
 // velmora: scores a real log through the plug-in, draws it as a report
-// page, checks a call, validates an exchange and makes a reference file from
-// past logs, calling the plug-in's exported entries as the logging host does.
+// page, checks a call, validates an exchange, makes a reference file from
+// past logs and feeds the plug-in a logger's QSOs live, calling the
+// plug-in's exported entries as the logging host does.
 // The commands set themselves up (cli/); this file only hands over.
 
 #include <iostream>
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     velmora::cli::setupCheck(line);
     velmora::cli::setupValidate(line);
     velmora::cli::setupHistory(line);
+    velmora::cli::setupLive(line);
     const velmora::cli::ParsedCommandLine parsed =
         line.parse(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.run) {

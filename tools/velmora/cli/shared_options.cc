@@ -132,4 +132,34 @@ void enterWorkingFolder(const std::optional<std::string>& folder) {
   if (error) throw UserError("velmora: cannot enter folder " + *folder);
 }
 
+namespace {
+
+// A header option's text, checked by the rule the settings and the header
+// keep (outputs/header_answers.h).
+CLI::Validator headerText(bool multiLine) {
+  return CLI::Validator(
+      [multiLine](std::string& text) { return headerLineFault(text, multiLine).value_or(""); }, "");
+}
+
+}  // namespace
+
+void addHeaderOptions(CLI::App& command, HeaderAnswers& header) {
+  const char* settings = "Cabrillo header (written to the settings before the export)";
+  const CLI::Validator line = headerText(false);
+  const CLI::Validator lines = headerText(true);
+  addText(command, "--operators", header.operators, "operators' call signs")
+      ->check(line)->group(settings);
+  addText(command, "--name", header.name, "operator's name")->check(line)->group(settings);
+  command.add_option("--address", header.address, "a line of the postal address (repeatable)")
+      ->allow_extra_args(false)->check(lines)->group(settings);
+  addText(command, "--email", header.email, "e-mail address")->check(line)->group(settings);
+  addText(command, "--club", header.club, "club")->check(line)->group(settings);
+  command.add_option("--soapbox", header.soapBox, "a line of soapbox text (repeatable)")
+      ->allow_extra_args(false)->check(lines)->group(settings);
+  addText(command, "--category", header.category, "entry category, e.g. SO40")
+      ->check(line)->group(settings);
+  addText(command, "--power", header.power, "power category, e.g. \"100 watt\"")
+      ->check(line)->group(settings);
+}
+
 }  // namespace velmora::cli

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "logs/log_reader.h"
+#include "outputs/header_answers.h"
 #include "replay/contest_options.h"
 
 namespace CLI {
@@ -44,6 +45,11 @@ void addContestOptions(CLI::App& command, ReplayOptions& options);
 // --rcvd-field, --sent, --from, --to and --bands, checked and read into
 // `options`; a --to that is not after --from is refused.
 void addLogOptions(CLI::App& command, ReadOptions& options);
+
+// --operators, --name, --address, --email, --club, --soapbox, --category
+// and --power: the answers to the plug-in's Cabrillo header form, each
+// line checked as the settings and the header keep it.
+void addHeaderOptions(CLI::App& command, HeaderAnswers& header);
 
 // Enters the host's working folder, if one is given; throws UserError
 // when it cannot.

@@ -31,6 +31,11 @@ struct ReadOptions {
   LogSelection selection;
 };
 
+// What `options` make of a QSO read: kept, with --sent as its sent exchange
+// when it states none and the mode's usual reports when it has none; or
+// left out by the contest period or the bands.
+LogSelection::Verdict keepQso(const ReadOptions& options, LogQso& qso);
+
 class LogReader {
  public:
   // Reads `in` as the log named `name` (in messages); a text of neither

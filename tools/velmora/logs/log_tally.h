@@ -34,6 +34,9 @@ struct LogTally {
   std::vector<NotedQso> repeats;   // reason: which record it repeats
   std::vector<NotedQso> noEntity;  // reason: why the call has no entity
   std::vector<NotedQso> noDepartment;  // accepted; reason: the exchange that is no department
+  // QSOs of a journal taken back by a later edit or delete of their key;
+  // what they had counted as is no longer counted.
+  int withdrawn = 0;
 
   // Every record read: kept, skipped or left out.
   int read() const {

@@ -25,6 +25,10 @@ enum class QsoFate {
   Repeat,    // the call check called it a duplicate: not logged
   NoEntity,  // a station in no DXCC entity: never offered
   Unfit,     // a text the plug-in cannot take (util/text_rule.h): never offered
+  // A QSO offered before, taken back because its source sent a new version
+  // of it or deleted it (replay/keyed_contest.h); RemoveData0 was called
+  // only if it had been logged.
+  Withdrawn,
 };
 
 struct Offer {
@@ -36,6 +40,11 @@ struct Offer {
   // none); Repeat: the QSO it repeats ("record 3 on 40m"); NoEntity: why
   // the call is in none; Unfit: which text breaks the rule, and how.
   std::string note;
+  // Withdrawn: what had become of the QSO when it was offered.
+  QsoFate withdrawnFrom = QsoFate::Logged;
+  // A repeat set aside before, offered again once the QSO it repeated was
+  // withdrawn.
+  bool again = false;
 };
 
 // What CheckCall0 answered: its code and the two texts it wrote.
