@@ -29,6 +29,7 @@ the_rest=(
   python3                           # the page checks and the benchmark table
   help2man                          # velmora's manual page, from its help
   dpkg-dev lintian                  # the Debian package's dependencies (dpkg-shlibdeps), its check
+  strace                            # velmora's tests: kills aimed at its writes, the files an export writes
 )
 case "${1:-}" in
   --linux-build) packages=("${linux_build[@]}") ;;

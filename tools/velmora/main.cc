@@ -13,6 +13,8 @@
 #include <io.h>
 
 #include <cstdio>
+#else
+#include <csignal>
 #endif
 
 #include "allocator_tuning.h"
@@ -20,7 +22,12 @@
 
 int main(int argc, char** argv) {
   velmora::cli::restartWithHugePagesForLargeBlocks(argv);
-#if defined(_WIN32)
+#if !defined(_WIN32)
+  // A cap on file sizes (ulimit -f) then fails a write as a full disk does,
+  // reported in one line with the earlier file kept, instead of ending
+  // velmora half-way with a temporary file left behind.
+  std::signal(SIGXFSZ, SIG_IGN);
+#else
   // The plug-in's text goes out byte for byte, CR LF as it wrote them.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);

@@ -1,5 +1,6 @@
 #include "platform/file_settings_store.h"
 
+#include <memory>
 #include <optional>
 
 #include "platform/posix/ini_document.h"
@@ -8,6 +9,10 @@
 namespace velmora {
 
 const char* const kSettingsFileName = "Plugins/VIRDO.ini";
+
+std::unique_ptr<SettingsStore> openSettingsFile() {
+  return std::make_unique<FileSettingsStore>(kSettingsFileName);
+}
 
 std::string FileSettingsStore::read(std::string_view section, std::string_view key,
                                     std::string_view fallback) {

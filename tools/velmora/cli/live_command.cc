@@ -8,6 +8,7 @@
 #include <CLI/CLI.hpp>
 #include <ostream>
 
+#include "cli/cabrillo_export.h"
 #include "cli/commands.h"
 #include "cli/shared_options.h"
 #include "live/live_session.h"
@@ -58,18 +59,22 @@ std::optional<std::chrono::seconds> parseInterval(const std::string& text) {
 // The Cabrillo file of the whole contest, from the journal, as score does.
 void exportCabrillo(const LiveCommandOptions& options, const std::string& journal,
                     Console& console) {
-  AnsweringHeaderForm answering(options.live.header);
+  CabrilloExport cabrillo("live", options.live.header, console.err);
   Contest contest(options.replay.contest);
   LogReader log = openLogFile(journal, ReadOptions{});
   LogReplay replay(contest, log, true, console.err);
+  replay.begin();
+  cabrillo.contestStarted(contest);
   while (replay.next()) {
   }
   contest.summary();
-  reportCabrilloFile(contest.station(), console.err);
+  cabrillo.finish(log.tally(), console.err);
 }
 
 int runLive(LiveCommandOptions options, Console& console) {
   enterWorkingFolder(options.replay.workingFolder);
+  // The header answers are checked before the session, not after a contest.
+  if (options.cabrillo) prepareCabrilloExport("live", options.live.header, console.err);
   options.live.contest = options.replay.contest;
   options.live.reading = options.replay.reading;
   LiveSession session(options.live, console.out, console.err);

@@ -1,11 +1,13 @@
 // velmora score: replays a log through the plug-in and prints its summary,
 // with an export request when asked, the Cabrillo header answered from the
-// options.
+// options; says what became of the Cabrillo file, and exits with status 2
+// when it was asked for and not written.
 
 #include <CLI/CLI.hpp>
 #include <optional>
 #include <ostream>
 
+#include "cli/cabrillo_export.h"
 #include "cli/commands.h"
 #include "cli/shared_options.h"
 #include "outputs/header_answers.h"
@@ -32,18 +34,20 @@ std::string rawSummary(const std::string& summary) {
 
 int runScore(const ScoreOptions& options, Console& console) {
   enterWorkingFolder(options.replay.workingFolder);
-  std::optional<AnsweringHeaderForm> answering;
-  if (options.cabrillo) answering.emplace(options.header);
+  std::optional<CabrilloExport> cabrillo;
+  if (options.cabrillo) cabrillo.emplace("score", options.header, console.err);
   Contest contest(options.replay.contest);
   LogReader log = openLogFile(options.log, options.replay.reading);
   LogReplay replay(contest, log, options.cabrillo, console.err);
+  replay.begin();
+  if (cabrillo) cabrillo->contestStarted(contest);
   while (replay.next()) {
   }
   const std::string summary = contest.summary();
   console.out << (options.raw ? rawSummary(summary) : formatSummaryTable(summary)) << std::flush;
   console.err << formatTally(log.tally());
   if (summary.empty()) console.err << "the plug-in returned an empty summary\n";
-  if (options.cabrillo) reportCabrilloFile(contest.station(), console.err);
+  if (cabrillo) cabrillo->finish(log.tally(), console.err);
   return 0;
 }
 

@@ -5,11 +5,8 @@
 #include <optional>
 #include <string>
 
-#include <iosfwd>
-
 #include "logs/log_reader.h"
 #include "outputs/header_answers.h"
-#include "replay/own_station.h"
 #include "replay/contest_options.h"
 
 namespace CLI {
@@ -38,9 +35,9 @@ CLI::Option* addText(CLI::App& command, const std::string& name, std::optional<s
 extern const CLI::Validator kAbsolutePath;
 // A file to read: as kAbsolutePath, but "-" stays standard input.
 extern const CLI::Validator kInputPath;
-// A value written to the settings file on one line: a raw line break would
-// write other keys into it.
-extern const CLI::Validator kOneLine;
+// A text handed to the plug-in as one word: no blank, no control character
+// (util/text_rule.h).
+extern const CLI::Validator kOneWord;
 
 // --call (at most kLongestCallSign characters), --dxcc, --area, --cty,
 // --dir, --plugin and --keep-repeats.
@@ -50,12 +47,9 @@ void addContestOptions(CLI::App& command, ReplayOptions& options);
 void addLogOptions(CLI::App& command, ReadOptions& options);
 
 // --operators, --name, --address, --email, --club, --soapbox, --category
-// and --power: the answers to the plug-in's Cabrillo header form.
+// and --power: the answers to the plug-in's Cabrillo header form, each
+// line checked as the settings and the header keep it.
 void addHeaderOptions(CLI::App& command, HeaderAnswers& header);
-
-// Says on `err` where the Cabrillo file of `station` is, in the working
-// folder, or that it was not written.
-void reportCabrilloFile(const OwnStation& station, std::ostream& err);
 
 // Enters the host's working folder, if one is given; throws UserError
 // when it cannot.

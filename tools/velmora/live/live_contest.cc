@@ -50,6 +50,8 @@ std::string stepText(const Offer& offer) {
       return text + "Duplicate, not logged: repeats " + offer.note;
     case QsoFate::NoEntity:
       return text + "not scored: " + offer.note;
+    case QsoFate::Unfit:
+      return text + "skipped: " + offer.note;
     case QsoFate::Withdrawn:
       break;
   }
@@ -254,7 +256,7 @@ std::string LiveContest::feed(LogQso qso) {
   while (const std::optional<Offer> offer = keyed_->next()) {
     noteOffer(*tally_, *offer);
     recorder_.record(*offer);
-    summarized = summarized || offer->fate != QsoFate::NoEntity;
+    summarized = summarized || (offer->fate != QsoFate::NoEntity && offer->fate != QsoFate::Unfit);
     said += (said.empty() ? "" : "; ") + stepText(*offer);
   }
   report::ContestTimeline& timeline = recorder_.timeline();

@@ -50,6 +50,10 @@ class LogReader {
   // The own call of the log's header (Cabrillo's CALLSIGN:), once read past
   // it; else "".
   std::string headerCall() const;
+  // Whether the log's header says it is a listener's (SWL) log.
+  bool listenerLog() const { return records_->listenerLog(); }
+  // The log's name in messages.
+  const std::string& name() const { return name_; }
 
   // What became of the records so far; the replay notes its part here.
   LogTally& tally() { return tally_; }

@@ -44,6 +44,10 @@ struct LogTally {
   }
   // Counts a QSO kept, with what reading it changed, and takes its notes.
   void countKept(LogQso& qso);
+  // A QSO kept by the reading that proves malformed when it is handed on (a
+  // text the plug-in cannot take): counted as skipped instead, in record
+  // order.
+  void skipKept(SkippedRecord record);
   // The notes of one kind.
   int notesOf(ReadingNoteKind kind) const;
 };

@@ -25,9 +25,16 @@ class LogReplay {
   // takes the malformed records of a log that yields nothing to replay.
   LogReplay(Contest& contest, LogReader& log, bool exportRequested, std::ostream& err);
 
+  // Reads ahead to the own call and starts the contest, if that is not
+  // done yet; next() does it first. Throws UserError when the log yields no
+  // QSO at all, the own station stays unknown, or an export is asked of a
+  // listener's log (its sender column is the station heard, which the
+  // plug-in cannot write); the contest is then not started.
+  void begin();
+
   // The next QSO offered (or withdrawn); nothing at the end of the log.
-  // Throws UserError when the log yields no QSO at all or the own station
-  // stays unknown (the contest is then not started).
+  // Throws UserError as begin() does, and at the end when the plug-in
+  // refused any QSO for no reason of the contest (out of memory).
   std::optional<Offer> next();
 
   // The keyed QSOs fed so far, to go on with after the log (velmora live,
@@ -35,7 +42,9 @@ class LogReplay {
   KeyedContest& keyed() { return keyed_; }
 
  private:
-  void start();
+  // Notes `offer` in the log's tally, and counts a refusal for no reason
+  // of the contest.
+  Offer noted(Offer offer);
 
   Contest& contest_;
   KeyedContest keyed_;
@@ -43,11 +52,13 @@ class LogReplay {
   bool exportRequested_;
   std::ostream& err_;
   bool started_ = false;
+  int unexplainedRefusals_ = 0;
   std::deque<LogQso> early_;  // read before the contest started
 };
 
 // Notes in `tally` what became of a QSO offered: counted among the accepted,
-// the refused, the repeats or the stations in no entity; a QSO withdrawn
+// the refused, the repeats or the stations in no entity, or skipped for a
+// text the plug-in cannot take; a QSO withdrawn
 // leaves the count it was in, a repeat offered again the repeats.
 void noteOffer(LogTally& tally, const Offer& offer);
 

@@ -23,7 +23,8 @@ int ContestTimeline::uncounted() const {
 TimelineRecorder::TimelineRecorder(Contest& contest) : contest_(contest) {}
 
 void TimelineRecorder::record(const Offer& offer) {
-  if (offer.fate == QsoFate::NoEntity) return;  // never given to the plug-in
+  // Never given to the plug-in.
+  if (offer.fate == QsoFate::NoEntity || offer.fate == QsoFate::Unfit) return;
   timeline_.summary = contest_.summary();
   const SummaryFigures figures = readSummaryFigures(timeline_.summary);
   const std::optional<long long> qsos = totalUnder(figures, "QSOs");

@@ -1,7 +1,8 @@
 // QSOs named by a key through the real plug-in: an edit withdraws what was
 // fed and offers the new version, a delete withdraws only what the plug-in
 // had logged, a repeat of a withdrawn QSO is offered again; and a journal
-// of such events replays to the contest of its final QSOs.
+// of such events replays to the contest of its final QSOs, a QSO skipped
+// for its text and then fixed included.
 
 #include "replay/keyed_contest.h"
 
@@ -148,6 +149,28 @@ TEST_F(KeyedContestTest, JournalReplaysToTheContestOfItsFinalQsos) {
   while (plainReplay.next()) {
   }
   EXPECT_EQ(journalSummary, fromLog.summary());
+}
+
+TEST_F(KeyedContestTest, QsoSkippedForItsTextThenFixedCountsOnceAndIsNoLongerSkipped) {
+  const auto event = [](const std::string& record, const char* kind) {
+    return record.substr(0, record.size() - 6) + adifField("APP_VELMORA_EVENT", kind) +
+           adifField("APP_VELMORA_KEY", "a") + "<EOR>\n";
+  };
+  const std::string journal =
+      event(adifRecord("DL1XX", "40m", "CW", "12\a", "20110312", "0602"), "NEW") +
+      event(adifRecord("DL1XX", "40m", "CW", "123", "20110312", "0602"), "EDIT");
+  Contest contest(options);
+  LogReader journalLog = log(journal);
+  LogReplay replay(contest, journalLog, false, err);
+  std::vector<QsoFate> fates;
+  while (const std::optional<Offer> offer = replay.next()) fates.push_back(offer->fate);
+  EXPECT_EQ(fates, (std::vector<QsoFate>{QsoFate::Unfit, QsoFate::Withdrawn, QsoFate::Logged}));
+  const LogTally& tally = journalLog.tally();
+  EXPECT_TRUE(tally.skipped.empty()) << tally.skipped.front().reason;
+  EXPECT_EQ(tally.accepted, 1);
+  EXPECT_EQ(tally.withdrawn, 1);
+  EXPECT_EQ(tally.kept, 2) << "both records stay read and kept";
+  EXPECT_EQ(total(contest), "Total\t 1\t 1\t 0\t  1");
 }
 
 }  // namespace
