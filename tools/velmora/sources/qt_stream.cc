@@ -37,14 +37,14 @@ std::optional<std::string> QtStreamReader::bytes() {
 std::optional<std::optional<CivilDateTime>> QtStreamReader::dateTime() {
   const std::optional<std::int64_t> julianDay = i64();
   const std::optional<std::uint32_t> milliseconds = u32();
-  const std::optional<std::uint8_t> spec = u8();
-  if (!julianDay || !milliseconds || !spec) return std::nullopt;
+  const std::optional<std::uint8_t> timeKind = u8();
+  if (!julianDay || !milliseconds || !timeKind) return std::nullopt;
   long long offsetSeconds = 0;
-  if (*spec == kOffsetFromUtc) {
+  if (*timeKind == kOffsetFromUtc) {
     const std::optional<std::int32_t> offset = i32();
     if (!offset) return std::nullopt;
     offsetSeconds = *offset;
-  } else if (*spec != kLocalTime && *spec != kUtc) {
+  } else if (*timeKind != kLocalTime && *timeKind != kUtc) {
     return std::nullopt;
   }
   // Dates of years 1900 to 9999 only; a null date or time is no time.

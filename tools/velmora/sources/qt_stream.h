@@ -27,10 +27,10 @@ class QtStreamReader {
   // A byte array (WSJT-X's utf8 strings); a null one is "".
   std::optional<std::string> bytes();
 
-  // A QDateTime as Qt 5 writes it (Julian day, milliseconds of the day,
-  // time spec, and for an offset from UTC its seconds), in UTC. A null or
-  // invalid date-time is read as nothing inside a present value; a time
-  // spec this reader cannot convert (a named time zone) ends the reading.
+  // A QDateTime as Qt 5 writes it (Julian day, milliseconds of the day, its
+  // kind of time, and for an offset from UTC its seconds), in UTC. A null or
+  // invalid date-time is read as nothing inside a present value; a kind of
+  // time this reader cannot convert (a named time zone) ends the reading.
   std::optional<std::optional<CivilDateTime>> dateTime();
 
  private:

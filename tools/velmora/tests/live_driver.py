@@ -238,13 +238,15 @@ class Live:
         os.killpg(self.process.pid, signal.SIGKILL)
         self.process.wait(TIMEOUT_S)
 
-    def interrupt(self):
-        os.kill(self.pid(), signal.SIGINT)
+    def interrupt(self, end=signal.SIGINT):
+        """Ends the session as Ctrl-C (SIGINT) or a service stop (SIGTERM) does."""
+        os.kill(self.pid(), end)
         try:
             status = self.process.wait(TIMEOUT_S)
         except subprocess.TimeoutExpired:
             self.kill()
-            fail("velmora live did not end on SIGINT:\n" + "\n".join(self.lines))
+            fail("velmora live did not end on %s:\n%s" % (signal.Signals(end).name,
+                                                          "\n".join(self.lines)))
         time.sleep(0.3)
         return status
 

@@ -15,6 +15,7 @@ import argparse
 import http.server
 import os
 import shutil
+import signal
 import socket
 import struct
 import sys
@@ -40,12 +41,14 @@ def counted_rows(raw):
 
 def main():
     if "--" not in sys.argv:
-        fail("usage: live_end_to_end.py WORK EXAMPLES [--cabrillo] -- VELMORA_COMMAND...")
+        fail("usage: live_end_to_end.py WORK EXAMPLES [--cabrillo] [--end INT|TERM] -- "
+             "VELMORA_COMMAND...")
     split = sys.argv.index("--")
     parser = argparse.ArgumentParser()
     parser.add_argument("work")
     parser.add_argument("examples")
     parser.add_argument("--cabrillo", action="store_true")
+    parser.add_argument("--end", choices=["INT", "TERM"], default="INT")
     args = parser.parse_args(sys.argv[1:split])
     command = sys.argv[split + 1:]
     shutil.rmtree(args.work, ignore_errors=True)
@@ -171,8 +174,9 @@ def main():
            "the scoreboard got no post of score %s: %s" % (score, Scoreboard.posts[-1:]))
     expect(all(path == "/board" for path, _ in Scoreboard.posts), "posted elsewhere")
 
-    status = live.interrupt()
-    expect(status == 0, "velmora live ended with status %s: %s" % (status, "\n".join(live.stderr)))
+    status = live.interrupt(getattr(signal, "SIG" + args.end))
+    expect(status == 0, "velmora live ended on SIG%s with status %s: %s"
+           % (args.end, status, "\n".join(live.stderr)))
     expect(any(line.startswith("Score  = " + score) for line in live.lines),
            "no final summary:\n" + "\n".join(live.lines[-10:]))
     expect(any(line.startswith("last post to " + post + ": done") for line in live.stderr),

@@ -27,7 +27,7 @@ class Message {
     return *this;
   }
   Message& null() { return u32(0xFFFFFFFF); }
-  // A UTC QDateTime: Julian day, milliseconds of the day, time spec 1.
+  // A UTC QDateTime: Julian day, milliseconds of the day, kind of time 1 (UTC).
   Message& utc(std::int64_t julianDay, std::uint32_t ms) {
     return u64(static_cast<std::uint64_t>(julianDay)).u32(ms).u8(1);
   }
