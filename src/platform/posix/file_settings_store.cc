@@ -1,8 +1,11 @@
 #include "platform/file_settings_store.h"
 
+#include <unistd.h>
+
 #include <optional>
 
 #include "platform/posix/ini_document.h"
+#include "platform/posix/open_file.h"
 #include "ports/file_system.h"
 
 namespace velmora {
@@ -29,13 +32,31 @@ std::string FileSettingsStore::read(std::string_view section, std::string_view k
 // disk): a failed write never damages the earlier file.
 void FileSettingsStore::write(std::string_view section, std::string_view key,
                               std::string_view value) {
-  const std::optional<std::string> bytes = readWholeFile(fileName_);
-  IniDocument doc = IniDocument::parse(bytes.value_or(std::string()));
-  if (!doc.set(section, key, value)) return;
-  // Rewritten in place, as the Windows profile functions do: a new file moved
-  // over the old one would be as safe, but the file system then flushes it
-  // to disk on every write, and the claimed score is written after every QSO.
-  (void)overwriteInPlace(fileName_, doc.serialize(), bytes);
+  // A file that exists and may be written is read and rewritten through one
+  // descriptor; any other (absent, read-only, not a file) takes the general
+  // road, which creates it where its folder exists.
+  const int file = posix::openForReadingAndWriting(fileName_);
+  if (file < 0) {
+    const std::optional<std::string> bytes = readWholeFile(fileName_);
+    IniDocument doc = IniDocument::parse(bytes.value_or(std::string()));
+    if (doc.set(section, key, value)) (void)overwriteInPlace(fileName_, doc.serialize(), bytes);
+    return;
+  }
+  const std::optional<std::string> bytes = posix::readOpenFile(file);
+  if (bytes) {
+    IniDocument doc = IniDocument::parse(*bytes);
+    // Rewritten in place, as the Windows profile functions do: a new file
+    // moved over the old one would be as safe, but the file system then
+    // flushes it to disk on every write, and the claimed score is written
+    // after every QSO.
+    if (doc.set(section, key, value)) {
+      const std::string text = doc.serialize();
+      if (posix::claimRoom(file, bytes->size(), text.size())) {
+        (void)posix::overwriteOpenFile(file, bytes->size(), text, bytes);
+      }
+    }
+  }
+  ::close(file);
 }
 
 }  // namespace velmora

@@ -3,6 +3,8 @@
 
 #include "ports/file_system.h"
 
+#include "platform/posix/open_file.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,17 +18,6 @@ namespace {
 
 // The most links followed, as the kernel's own limit for one path.
 constexpr int kMostLinks = 40;
-
-bool writeAll(int file, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::pwrite(file, bytes.data() + done, bytes.size() - done,
-                               static_cast<off_t>(done));
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -67,17 +58,12 @@ bool overwriteInPlace(const std::string& name, const std::string& bytes,
     return false;
   }
   const auto size = static_cast<std::size_t>(status.st_size);
-  if (bytes.size() > size && ::posix_fallocate(file, static_cast<off_t>(size),
-                                               static_cast<off_t>(bytes.size() - size)) != 0) {
+  if (!posix::claimRoom(file, size, bytes.size())) {
     ::close(file);
     if (!earlier && size == 0) ::unlink(name.c_str());  // made by this very call
     return false;
   }
-  bool written = writeAll(file, bytes) && ::ftruncate(file, static_cast<off_t>(bytes.size())) == 0;
-  if (!written && earlier) {
-    (void)writeAll(file, *earlier);
-    (void)::ftruncate(file, static_cast<off_t>(earlier->size()));
-  }
+  bool written = posix::overwriteOpenFile(file, size, bytes, earlier);
   written = ::close(file) == 0 && written;
   return written;
 }

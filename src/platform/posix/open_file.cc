@@ -1,0 +1,77 @@
+#include "platform/posix/open_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace velmora::posix {
+namespace {
+
+bool writeAll(int file, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::pwrite(file, bytes.data() + done, bytes.size() - done,
+                               static_cast<off_t>(done));
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Cuts the file to `length` unless it already ends there.
+bool cutTo(int file, std::size_t size, std::size_t length) {
+  return length >= size || ::ftruncate(file, static_cast<off_t>(length)) == 0;
+}
+
+}  // namespace
+
+std::optional<std::string> readOpenFile(int file) {
+  // Room for any settings file as people keep them, so that it is read whole
+  // in one call; a larger file doubles the room until a read falls short.
+  std::string bytes(4096, '\0');
+  std::size_t done = 0;
+  for (;;) {
+    const std::size_t wanted = bytes.size() - done;
+    const ssize_t n = ::pread(file, bytes.data() + done, wanted, static_cast<off_t>(done));
+    if (n < 0) return std::nullopt;
+    done += static_cast<std::size_t>(n);
+    // A regular file gives fewer bytes than asked only at its end.
+    if (static_cast<std::size_t>(n) < wanted) break;
+    bytes.resize(bytes.size() * 2);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+int openForReadingAndWriting(const std::string& name) {
+#ifdef O_NOATIME
+  // Reading a file just written would otherwise record the access time too
+  // (one more inode update per call); only the file's owner may ask that.
+  const int file = ::open(name.c_str(), O_RDWR | O_CLOEXEC | O_NOATIME);
+  if (file >= 0 || errno != EPERM) return file;
+#endif
+  return ::open(name.c_str(), O_RDWR | O_CLOEXEC);
+}
+
+bool claimRoom(int file, std::size_t size, std::size_t length) {
+  return length <= size ||
+         ::posix_fallocate(file, static_cast<off_t>(size), static_cast<off_t>(length - size)) == 0;
+}
+
+bool overwriteOpenFile(int file, std::size_t size, const std::string& bytes,
+                       const std::optional<std::string>& earlier) {
+  // After a longer text the file has exactly its length; only a shorter one
+  // leaves a tail to cut.
+  const std::size_t room = std::max(size, bytes.size());
+  if (writeAll(file, bytes) && cutTo(file, room, bytes.size())) return true;
+  if (earlier) {
+    (void)writeAll(file, *earlier);
+    (void)cutTo(file, room, earlier->size());
+  }
+  return false;
+}
+
+}  // namespace velmora::posix
