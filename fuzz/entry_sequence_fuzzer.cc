@@ -14,6 +14,8 @@
 //   one pass over the records the fuzzer keeps, with the band list in the
 //   plug-in's order (score/band_recount.h): the plug-in answers from counts
 //   it keeps as QSOs come and go, and they must never drift from the records;
+// - deleting the first or the last QSO kept removes it (or the oldest with
+//   its call, mode and band);
 // - a call check answers 0 to 4 and writes no further than the longest
 //   exchange received of a record kept (the buffers are exactly that large, so the
 //   address sanitizer sees any byte written past them).
@@ -231,7 +233,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               0.0, 0.0, "", "EU", "");
   Contest contest{true, "EU", {}, {}, 0};
   while (in.remaining_bytes() > 0) {
-    switch (in.ConsumeIntegralInRange<int>(0, 5)) {
+    switch (in.ConsumeIntegralInRange<int>(0, 6)) {
       case 0: {
         const std::string prefix = pick(in, {"F", "DL", "FG", ""});
         const std::string area = pick(in, {"EU", "NA", "eu", ""});
@@ -287,6 +289,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 5:
         checkSummary(contest);
         break;
+      case 6: {
+        // The deletion of the first or the last QSO kept, which a random
+        // QSO would seldom match.
+        if (contest.kept.empty()) break;
+        Qso q = in.ConsumeBool() ? contest.kept.front() : contest.kept.back();
+        require(offer(RemoveData0, q) == contest.remove(q), "RemoveData0 answers 1 for a QSO kept");
+        checkSummary(contest);
+        break;
+      }
     }
   }
   return 0;
