@@ -76,7 +76,7 @@ TEST(OutOfMemory, AFailedAppendLeavesTheKeptCountsConsistent) {
   const std::string calls[] = {"F5AAA", "F5BBB", "F5CCC", "F5DDD", "F5EEE"};
   for (const std::string& call : calls) {
     report.call = call;
-    report.exchangeReceived = call.substr(3);
+    report.exchangeReceived = std::string_view(call).substr(3);
     ASSERT_TRUE(addQso(log, bands, true, report));
   }
   ASSERT_EQ(log.size(), log.capacity());  // the next append needs a new block

@@ -109,7 +109,7 @@ class GeneratedContest {
     return q;
   }
 
-  std::string offer(const QsoReport& q, const char* kind) {
+  std::string offer(QsoReport q, const char* kind) {  // a copy: offered_ may grow
     addQso(log_, bands_, operator_.inFrance, q);
     if (offered_.size() < 64) offered_.push_back(q);
     return std::string("add ") + kind + " " + std::string(q.call) + " " + std::string(q.band);
