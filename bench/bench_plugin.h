@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "contest_data.h"
-#include "plugin_host.h"
+#include "host/plugin_host.h"
 
 namespace velmora::bench {
 

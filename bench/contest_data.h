@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin_host.h"
+#include "host/plugin_host.h"
 
 namespace velmora::bench {
 

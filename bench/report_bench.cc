@@ -13,7 +13,8 @@
 #include <sstream>
 
 #include "bench_plugin.h"
-#include "commands.h"
+#include "cli/commands.h"
+#include "log/ole_date_time.h"
 #include "report/utc_time.h"
 
 namespace velmora::bench {
@@ -27,8 +28,8 @@ std::string field(const char* name, const std::string& value) {
 
 // One ADIF record of `qso`, as a logging program exports it.
 std::string adifRecord(const host::Qso& qso) {
-  const long long seconds = std::llround((qso.time.days - 25569.0) * 86400.0);  // from 1970
-  const cli::CivilTime hour = cli::report::startOfHour(cli::report::floorDiv(seconds, 3600));
+  const long long seconds = std::llround((qso.time.days + kOleEpochDay) * 86400.0);  // from 1970
+  const CivilDateTime hour = cli::report::startOfHour(cli::report::floorDiv(seconds, 3600));
   const int inHour = static_cast<int>(seconds - cli::report::floorDiv(seconds, 3600) * 3600);
   char date[16], time[16], mhz[32];
   std::snprintf(date, sizeof date, "%04d%02d%02d", hour.year, hour.month, hour.day);
@@ -57,14 +58,14 @@ void Report(benchmark::State& state) {
     }
   }
   cli::CommandLine line;
-  line.command = cli::Command::Report;
-  line.argument = log.string();
-  line.contest.plugin = VELMORA_PLUGIN_FILE;
-  line.contest.cty = VELMORA_COUNTRY_FILE;
-  line.out = page.string();
+  cli::setupReport(line);
+  const cli::ParsedCommandLine report =
+      line.parse({"report", log.string(), "--plugin", VELMORA_PLUGIN_FILE, "--cty",
+                  VELMORA_COUNTRY_FILE, "--out", page.string()});
   for (auto _ : state) {
-    std::ostringstream report;
-    cli::runReport(line, report);
+    std::ostringstream out, err;
+    cli::Console console{out, err};
+    report.run(console);
   }
   state.counters["page_bytes"] = static_cast<double>(fs::file_size(page));
   plugin.startContest();  // the report's contest replaced the one the others share

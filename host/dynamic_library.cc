@@ -1,4 +1,4 @@
-#include "dynamic_library.h"
+#include "host/dynamic_library.h"
 
 #if defined(_WIN32)
 #include <windows.h>

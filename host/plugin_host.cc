@@ -1,4 +1,4 @@
-#include "plugin_host.h"
+#include "host/plugin_host.h"
 
 #include <type_traits>
 
@@ -183,5 +183,12 @@ int PluginHost::exchangeCount() {
 }
 
 const char* PluginHost::setName(int index) { return entries_->setName(index); }
+
+std::string callCheckCodeName(CallCheckCode code) {
+  static const char* const kNames[] = {"Duplicate", "NoNewMultiplier", "NewDxcc", "NewDepartment",
+                                       "NoVerdict"};
+  const int value = static_cast<int>(code);
+  return value >= 0 && value < 5 ? kNames[value] : "code " + std::to_string(value);
+}
 
 }  // namespace velmora::host

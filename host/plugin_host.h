@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "dynamic_library.h"
+#include "host/dynamic_library.h"
 
 namespace velmora::host {
 
@@ -54,6 +54,18 @@ struct CallCheck {
   std::string mode = "SSB";
   std::string areaTag = "EU";
 };
+
+// What CheckCall0 returns.
+enum class CallCheckCode : int {
+  Duplicate = 0,        // the call is already logged on this band
+  NoNewMultiplier = 1,
+  NewDxcc = 2,
+  NewDepartment = 3,
+  NoVerdict = 4,
+};
+
+// "Duplicate", "NoNewMultiplier" ...; "code N" for a code outside them.
+std::string callCheckCodeName(CallCheckCode code);
 
 // Which exported names to call the entries by. Plain: the short names
 // (AddData0, CheckCall0, GetExchgCount0, ...). Full: the function names,

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Checks that every include of src/ points down its floors
+# Checks that every include of src/ and tools/velmora/ points down its floors
 # (scripts/check-layers.sh), then builds everything and runs every test: the
 # native plug-in with its unit and
 # scenario tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer,
@@ -14,7 +14,7 @@ scripts/install-deps.sh
 wine=$(wine_path)
 
 start=$(date +%s)
-echo "== layers: no include of src/ points up"
+echo "== layers: no include of src/ or tools/velmora/ points up"
 scripts/check-layers.sh
 for preset in linux linux-sanitize win32; do
   echo "== $preset: configure and build"

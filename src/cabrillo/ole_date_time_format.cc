@@ -10,25 +10,6 @@ namespace {
 constexpr double kFirstDay = -657434.0;
 constexpr double kLastDay = 2958465.0;
 
-struct CivilDate {
-  long year;
-  int month;
-  int day;
-};
-
-// Proleptic Gregorian date of a count of days since 1970-01-01.
-CivilDate civilFromDays(long z) {
-  z += 719468;
-  const long era = (z >= 0 ? z : z - 146096) / 146097;
-  const long doe = z - era * 146097;
-  const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const long mp = (5 * doy + 2) / 153;
-  const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  return CivilDate{yoe + era * 400 + (month <= 2 ? 1 : 0), month, day};
-}
-
 }  // namespace
 
 std::string formatQsoTime(const OleDateTime& value) {
@@ -42,10 +23,10 @@ std::string formatQsoTime(const OleDateTime& value) {
   const long long seconds = std::llround(timeLine * 86400.0);
   const long long day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
   const long long secondOfDay = seconds - day * 86400;
-  const CivilDate date = civilFromDays(static_cast<long>(day) - 25569);  // 1899-12-30 is day -25569 of 1970
+  const CivilDateTime date = civilFromDays(day + kOleEpochDay);
   if (date.year < 100 || date.year > 9999) return "";
   char text[32];  // fixed-width numeric fields only; 16 characters at most
-  std::snprintf(text, sizeof text, "%04ld-%02d-%02d %02lld%02lld", date.year, date.month, date.day,
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02lld%02lld", date.year, date.month, date.day,
                 secondOfDay / 3600, secondOfDay / 60 % 60);
   return text;
 }

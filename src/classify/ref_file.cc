@@ -8,7 +8,7 @@
 namespace velmora {
 namespace {
 
-constexpr std::size_t kDepartmentLength = 2;
+constexpr std::size_t kDepartmentLength = kRefFileDepartmentLength;
 // The shortest record: a one-character call, the separator, the department.
 constexpr std::size_t kShortestRecord = 1 + 1 + kDepartmentLength;
 
@@ -79,6 +79,10 @@ std::optional<std::string> findDepartment(std::istream& records, std::string_vie
   const std::string_view last = withoutCarriageReturn(cut);
   if (isRecordFor(last, call)) return departmentOf(last);
   return std::nullopt;
+}
+
+std::string refFileRecord(std::string_view call, std::string_view department) {
+  return std::string(call) + " " + std::string(department) + "\r\n";
 }
 
 std::optional<std::string> lookupDepartment(const std::string& path, std::string_view call) {

@@ -7,12 +7,20 @@
 // record. The first record whose call sign equals the looked-up call
 // (byte-exact, case-sensitive) decides.
 
+#include <cstddef>
 #include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace velmora {
+
+// The length of a department in a record.
+inline constexpr std::size_t kRefFileDepartmentLength = 2;
+
+// One record as the reader above takes it: the call, a blank, the
+// department (kRefFileDepartmentLength characters), CR LF.
+std::string refFileRecord(std::string_view call, std::string_view department);
 
 // The department of the first record for `call` in `records`, read to the
 // first match or the end; nullopt when there is none.

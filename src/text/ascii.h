@@ -23,6 +23,12 @@ inline std::string upperAscii(std::string_view text) {
   return upper;
 }
 
+inline std::string lowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = lowerAscii(c);
+  return lower;
+}
+
 inline bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "plugin_host.h"
+#include "host/plugin_host.h"
 #include "shown_messages.h"
 #include "working_folder.h"
 

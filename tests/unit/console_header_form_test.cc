@@ -61,29 +61,5 @@ TEST(ConsoleHeaderForm, CancelOrEndOfInputLeavesFieldsUnchanged) {
   }
 }
 
-TEST(HeaderAnswers, NamedFieldsChangeAndTheRestKeepTheirValues) {
-  HeaderFields fields = preset();
-  std::istringstream answers("CATEGORY=SO40\r\nPOWER=100 watt\n\nSOAPBOX=first\\nsecond\n");
-  ASSERT_TRUE(editHeaderFromAnswers(answers, fields));
-  EXPECT_EQ(fields.category, "SO40");
-  EXPECT_EQ(fields.power, "100 watt");
-  EXPECT_EQ(fields.soapBox, "first\r\nsecond");
-  EXPECT_EQ(fields.address, "Main Street\r\nSpringfield");
-  EXPECT_EQ(fields.operators, "F6BBB");
-}
-
-TEST(HeaderAnswers, UnknownLabelOrMissingFileCancelsWithFieldsUnchanged) {
-  for (const char* text : {"CATEGORY=SO40\nCATEGORIE=SO80\n", "CATEGORY\n", "category=SO40\n"}) {
-    HeaderFields fields = preset();
-    std::istringstream answers(text);
-    EXPECT_FALSE(editHeaderFromAnswers(answers, fields)) << text;
-    EXPECT_EQ(fields.category, "SOAB") << text;
-  }
-  HeaderFields fields = preset();
-  EXPECT_FALSE(editHeaderFromAnswersFile(nullptr, fields));
-  EXPECT_FALSE(editHeaderFromAnswersFile("/nonexistent/answers.txt", fields));
-  EXPECT_EQ(fields.category, "SOAB");
-}
-
 }  // namespace
 }  // namespace velmora

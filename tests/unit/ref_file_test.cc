@@ -137,6 +137,18 @@ TEST(RefFile, EmptyFileHoldsNothing) {
   EXPECT_EQ(find("", ""), std::nullopt);
 }
 
+TEST(RefFile, RecordsWrittenAreReadBackBehindEachOther) {
+  std::string file;
+  const std::pair<const char*, const char*> records[] = {
+      {"F5AB", "75"}, {"F6ABC", "13"}, {"F4ABC/P", "2A"}, {"TM100ABC", "971"}};
+  for (const auto& [call, department] : records) file += refFileRecord(call, department);
+  EXPECT_EQ(file.substr(0, 9), "F5AB 75\r\n");
+  EXPECT_EQ(find(file, "F5AB"), "75");
+  EXPECT_EQ(find(file, "F4ABC/P"), "2A");
+  // A department of another length makes no record for its call.
+  EXPECT_EQ(find(file, "TM100ABC"), std::nullopt);
+}
+
 class RefFileOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {

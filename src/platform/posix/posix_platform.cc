@@ -1,16 +1,18 @@
 // The plug-in on Linux: messages go to standard error as "caption: text"
 // (the caption left out when the system default would be used), the header
-// dialog is a form on the terminal (or answered from a file), and the
-// reference and settings files lie in Plugins/ under the current directory.
+// dialog is a form on the terminal (filled in first with the host program's
+// answers, if it gives any), and the reference and settings files lie in
+// Plugins/ under the current directory.
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 
 #include "platform/file_settings_store.h"
 #include "platform/posix/console_header_form.h"
+#include "ports/host_answers.h"
 #include "ports/host_platform.h"
 
 namespace velmora {
@@ -23,13 +25,20 @@ class StderrUi : public OperatorUi {
     std::fprintf(stderr, "%s\n", request.text.c_str());
     std::fflush(stderr);
   }
-  // The header form runs on a terminal; without one it takes its answers
-  // from the file the environment names, and is otherwise as if cancelled.
+  // The host program's answers, if it gives any, then the form on a
+  // terminal; without a terminal the answers alone close it with OK, and
+  // with no answers either it is as if cancelled.
   bool editHeader(HeaderFields& fields) override {
+    const auto answers = reinterpret_cast<HostAnswers>(dlsym(RTLD_DEFAULT, kHostAnswersEntry));
+    HeaderFields edited = fields;
+    if (answers != nullptr) takeHostAnswers(answers, edited);
     if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
-      return editHeaderOnConsole(std::cin, std::cout, fields);
+      if (!editHeaderOnConsole(std::cin, std::cout, edited)) return false;
+    } else if (answers == nullptr) {
+      return false;
     }
-    return editHeaderFromAnswersFile(std::getenv(kHeaderAnswersVariable), fields);
+    fields = std::move(edited);
+    return true;
   }
 };
 

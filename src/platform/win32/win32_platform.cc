@@ -1,10 +1,12 @@
 // The plug-in on Windows: real message boxes and the header dialog, owned by
-// the host's window, and the reference and settings files under the host's
-// current directory.
+// the host's window (filled in first with the host program's answers, if it
+// gives any), and the reference and settings files under the host's current
+// directory.
 
 #include <windows.h>
 
 #include "platform/file_settings_store.h"
+#include "ports/host_answers.h"
 #include "ports/host_platform.h"
 #include "platform/win32/header_dialog.h"
 #include "platform/win32/module_instance.h"
@@ -29,7 +31,14 @@ class Win32Ui : public OperatorUi {
                 MB_OK | iconStyle(request.icon));
   }
   bool editHeader(HeaderFields& fields) override {
-    return runHeaderDialog(moduleInstance(), GetActiveWindow(), fields);
+    // The entry, if any, is an export of the host program's own module.
+    const auto answers = reinterpret_cast<HostAnswers>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(nullptr), kHostAnswersEntry)));
+    HeaderFields shown = fields;
+    if (answers != nullptr) takeHostAnswers(answers, shown);
+    if (!runHeaderDialog(moduleInstance(), GetActiveWindow(), shown)) return false;
+    fields = std::move(shown);
+    return true;
   }
 };
 

@@ -39,10 +39,10 @@ ContestCharts contestCharts(const ContestTimeline& timeline,
     const int band = bandIndex(charts.bands, step.band);
     qsoAt.emplace_back(bin, band);
     if (!step.department.empty()) charts.departments.push_back({step.department, band});
-    if (step.verdict == kNewDepartment) {
+    if (step.verdict == host::CallCheckCode::NewDepartment) {
       ++charts.newMultipliers[static_cast<std::size_t>(bin)][0];
       ++charts.newDepartments;
-    } else if (step.verdict == kNewDxcc) {
+    } else if (step.verdict == host::CallCheckCode::NewDxcc) {
       ++charts.newMultipliers[static_cast<std::size_t>(bin)][1];
       ++charts.newDxcc;
     }

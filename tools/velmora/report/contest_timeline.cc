@@ -4,20 +4,10 @@
 
 #include "classify/prefix_list.h"
 #include "log/qso_entries.h"
-#include "report/summary_figures.h"
+#include "outputs/summary_figures.h"
+#include "replay/log_replay.h"
 
 namespace velmora::cli::report {
-namespace {
-
-// The summary the host would show now; a plug-in that returns no text gives
-// an empty one.
-std::string currentSummary(host::PluginHost& plugin) {
-  int flag = 0;
-  const char* text = plugin.getResult(&flag);
-  return text != nullptr ? text : "";
-}
-
-}  // namespace
 
 int ContestTimeline::countedQsos() const {
   return static_cast<int>(std::count_if(steps.begin(), steps.end(),
@@ -30,34 +20,33 @@ int ContestTimeline::uncounted() const {
   }));
 }
 
-ContestTimeline replayTimeline(LogReplay& replay, const std::string& path,
-                               const LogOptions& reading, std::ostream& err) {
+ContestTimeline replayTimeline(Contest& contest, LogReader& log, std::ostream& err) {
   ContestTimeline timeline;
-  host::PluginHost& plugin = replay.plugin();
+  LogReplay replay(contest, log, false, err);
   long long counted = 0;
-  replay.contest().observe([&](const TakenQso& taken) {
+  while (const std::optional<Offer> offer = replay.next()) {
+    if (offer->fate == QsoFate::NoEntity) continue;  // never given to the plug-in
     QsoStep step;
-    step.record = taken.qso.record;
-    step.call = taken.qso.call;
-    step.band = taken.hostQso.band;
-    step.time = taken.qso.time;
-    if (isFrenchPrefix(taken.hostQso.dxccPrefix)) {
-      step.department = departmentFromExchange(taken.hostQso.exchangeReceived);
+    step.record = offer->qso.record;
+    step.call = offer->qso.call;
+    step.band = offer->hostQso.band;
+    step.time = offer->qso.time;
+    if (isFrenchPrefix(offer->hostQso.dxccPrefix)) {
+      step.department = departmentFromExchange(offer->hostQso.exchangeReceived);
     }
-    step.verdict = taken.verdict;
-    step.accepted = taken.fate == QsoFate::Logged;
+    step.verdict = offer->verdict;
+    step.accepted = offer->fate == QsoFate::Logged;
 
-    timeline.summary = currentSummary(plugin);
+    timeline.summary = contest.summary();
     const SummaryFigures figures = readSummaryFigures(timeline.summary);
     const std::optional<long long> qsos = totalUnder(figures, "QSOs");
     step.counted = qsos && *qsos > counted;
     if (qsos) counted = *qsos;
     step.score = wholeNumber(figures.score);
     timeline.steps.push_back(std::move(step));
-  });
-  timeline.replay = replay.run(path, reading, false, err);
-  replay.contest().observe({});
-  if (timeline.steps.empty()) timeline.summary = currentSummary(plugin);
+  }
+  if (timeline.steps.empty()) timeline.summary = contest.summary();
+  timeline.tally = log.tally();
   return timeline;
 }
 

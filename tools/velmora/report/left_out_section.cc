@@ -22,20 +22,20 @@ std::string countRow(const std::string& what, std::size_t count) {
 }  // namespace
 
 std::string leftOutSection(const ContestTimeline& timeline) {
-  const ReplayReport& replay = timeline.replay;
+  const LogTally& tally = timeline.tally;
   std::vector<LeftOut> records;
-  for (const SkippedRecord& skipped : replay.skipped) {
+  for (const SkippedRecord& skipped : tally.skipped) {
     records.push_back({skipped.record, "skipped as malformed: " + skipped.reason});
   }
   std::map<std::string, std::size_t> reasons;
-  for (const RefusedQso& refused : replay.refused) {
+  for (const NotedQso& refused : tally.refused) {
     records.push_back({refused.record, refused.call + " refused by the plug-in: " + refused.reason});
     ++reasons[refused.reason];
   }
-  for (const RefusedQso& repeat : replay.repeats) {
+  for (const NotedQso& repeat : tally.repeats) {
     records.push_back({repeat.record, repeat.call + " not logged: repeats " + repeat.reason});
   }
-  for (const RefusedQso& noEntity : replay.noEntity) {
+  for (const NotedQso& noEntity : tally.noEntity) {
     records.push_back({noEntity.record, noEntity.call + " not scored: " + noEntity.reason});
   }
   for (const QsoStep& step : timeline.steps) {
@@ -48,22 +48,22 @@ std::string leftOutSection(const ContestTimeline& timeline) {
                    [](const LeftOut& a, const LeftOut& b) { return a.record < b.record; });
 
   std::string html =
-      "<section><h2>Left out</h2><p>Of " + std::to_string(replay.read) +
+      "<section><h2>Left out</h2><p>Of " + std::to_string(tally.read()) +
       " records read, the plug-in counted " + std::to_string(timeline.countedQsos()) +
       " QSOs.</p><table class=\"left\">" +
-      countRow("Skipped as malformed", replay.skipped.size());
+      countRow("Skipped as malformed", tally.skipped.size());
   for (const auto& [reason, count] : reasons) {
     html += countRow("Refused by the plug-in: " + escaped(reason), count);
   }
   if (reasons.empty()) html += countRow("Refused by the plug-in", 0);
-  html += countRow("Repeats on a band, not logged", replay.repeats.size());
+  html += countRow("Repeats on a band, not logged", tally.repeats.size());
   // What only some logs or options give, when there is any.
   const std::pair<const char*, std::size_t> rare[] = {
-      {"In no DXCC entity, not scored", replay.noEntity.size()},
+      {"In no DXCC entity, not scored", tally.noEntity.size()},
       {"Repeats logged anyway, counted once", static_cast<std::size_t>(timeline.uncounted())},
-      {"Outside the contest period", static_cast<std::size_t>(replay.outsidePeriod)},
-      {"On other bands", static_cast<std::size_t>(replay.otherBands)},
-      {"X-QSO lines, not for scoring", static_cast<std::size_t>(replay.notForScoring)},
+      {"Outside the contest period", static_cast<std::size_t>(tally.outsidePeriod)},
+      {"On other bands", static_cast<std::size_t>(tally.otherBands)},
+      {"X-QSO lines, not for scoring", static_cast<std::size_t>(tally.notForScoring)},
   };
   for (const auto& [what, count] : rare) {
     if (count > 0) html += countRow(what, count);

@@ -6,7 +6,7 @@
 
 #include "report/contest_charts.h"
 #include "report/contest_timeline.h"
-#include "report/summary_figures.h"
+#include "outputs/summary_figures.h"
 
 namespace velmora::cli::report {
 

@@ -2,7 +2,7 @@
 
 #include "report/contest_charts.h"
 #include "report/markup.h"
-#include "report/summary_figures.h"
+#include "outputs/summary_figures.h"
 
 namespace velmora::cli::report {
 namespace {

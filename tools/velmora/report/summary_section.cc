@@ -15,7 +15,7 @@ std::string meaningOf(const std::string& head) {
 
 std::string periodOf(const ContestTimeline& timeline) {
   if (timeline.steps.empty()) return "no QSO in the log";
-  CivilTime first = timeline.steps.front().time, last = first;
+  CivilDateTime first = timeline.steps.front().time, last = first;
   for (const QsoStep& step : timeline.steps) {
     if (earlier(step.time, first)) first = step.time;
     if (earlier(last, step.time)) last = step.time;

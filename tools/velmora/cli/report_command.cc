@@ -1,0 +1,53 @@
+// velmora report: replays a log as score does and writes the contest as one
+// HTML page, first to FILE.part, then moved over FILE.
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/shared_options.h"
+#include "files/whole_file.h"
+#include "outputs/tally_lines.h"
+#include "report/contest_timeline.h"
+#include "report/report_page.h"
+#include "util/user_error.h"
+
+namespace velmora::cli {
+namespace {
+
+struct ReportOptions {
+  std::string log;
+  std::optional<std::string> page;
+  ReplayOptions replay;
+};
+
+int runReport(const ReportOptions& options, Console& console) {
+  enterWorkingFolder(options.replay.workingFolder);
+  Contest contest(options.replay.contest);
+  LogReader log = openLogFile(options.log, options.replay.reading);
+  const report::ContestTimeline timeline = report::replayTimeline(contest, log, console.err);
+  const std::string page = report::reportPage(
+      {contest.station().call, std::filesystem::path(options.log).filename().string()}, timeline);
+  if (!writeFileReplacing(*options.page, page)) {
+    throw UserError("velmora: cannot write report " + *options.page);
+  }
+  console.err << formatTally(timeline.tally) << "report page: " << *options.page << "\n";
+  return 0;
+}
+
+}  // namespace
+
+void setupReport(CommandLine& line) {
+  auto options = std::make_shared<ReportOptions>();
+  CLI::App& report = *line.app().add_subcommand(
+      "report", "replay a log as score does and draw the contest as one HTML page");
+  report.add_option("LOG", options->log, "ADIF or Cabrillo log")->required()->transform(kAbsolutePath);
+  addText(report, "--out", options->page, "the HTML page to write")
+      ->required()->transform(kAbsolutePath);
+  addContestOptions(report, options->replay);
+  addLogOptions(report, options->replay.reading);
+  line.runs(report, [options](Console& console) { return runReport(*options, console); });
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,48 @@
+#pragma once
+// The options that several commands share, and the checks of what the
+// user gives them.
+
+#include <optional>
+#include <string>
+
+#include "logs/log_reader.h"
+#include "replay/contest_options.h"
+
+namespace CLI {
+class App;
+class Option;
+class Validator;
+}
+
+namespace velmora::cli {
+
+// What the commands that replay a log take (score, report, check): the
+// contest, the host's working folder, and how the log is read.
+struct ReplayOptions {
+  ContestOptions contest;
+  std::optional<std::string> workingFolder;
+  ReadOptions reading;
+};
+
+// An option that takes one text, remembered as given.
+CLI::Option* addText(CLI::App& command, const std::string& name, std::optional<std::string>& value,
+                     const std::string& help);
+
+// A path meant from where velmora was started, made absolute as it is
+// parsed (before the command enters the working folder).
+extern const CLI::Validator kAbsolutePath;
+// A value written to the settings file on one line: a raw line break would
+// write other keys into it.
+extern const CLI::Validator kOneLine;
+
+// --call, --dxcc, --area, --cty, --dir, --plugin and --keep-repeats.
+void addContestOptions(CLI::App& command, ReplayOptions& options);
+// --rcvd-field, --sent, --from, --to and --bands, checked and read into
+// `options`.
+void addLogOptions(CLI::App& command, ReadOptions& options);
+
+// Enters the host's working folder, if one is given; throws UserError
+// when it cannot.
+void enterWorkingFolder(const std::optional<std::string>& folder);
+
+}  // namespace velmora::cli

@@ -1,0 +1,94 @@
+#include "logs/adif_qso.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "logs/band_plan.h"
+#include "logs/decimal_number.h"
+#include "logs/exchange_field.h"
+#include "logs/time_text.h"
+#include "text/ascii.h"
+
+namespace velmora::cli {
+namespace {
+
+// The first of two fields that is present (STX_STRING before STX).
+const std::string& eitherField(const AdifRecord& record, const char* first, const char* second) {
+  return record.has(first) ? record.field(first) : record.field(second);
+}
+
+// The exchange of one side; a report in front of it goes to `report` when
+// the log gives none of its own. False when a blank is left inside.
+bool takeExchange(const std::string& field, std::string& exchange, std::string& report,
+                  bool& reportTaken) {
+  ExchangeField split = splitExchangeField(field);
+  exchange = std::move(split.exchange);
+  if (!split.report.empty()) {
+    reportTaken = true;
+    if (report.empty()) report = std::move(split.report);
+  }
+  return !holdsBlank(exchange);
+}
+
+}  // namespace
+
+ReadRecord qsoFromAdif(const AdifRecord& record, const std::string& rcvdField) {
+  auto skip = [&](const char* reason) { return SkippedRecord{record.record, reason}; };
+  LogQso qso;
+  qso.record = record.record;
+  qso.call = upperAscii(trimAsciiBlanks(record.field("call")));
+  if (qso.call.empty()) return skip("missing call");
+  if (holdsBlank(qso.call)) return skip("the call sign holds a blank");
+  if (!readDate(record.field("qso_date"), qso.time)) return skip("bad date");
+  if (!readTime(record.field("time_on"), qso.time)) return skip("bad time");
+  if (record.has("freq")) {
+    qso.frequencyHz = megahertzToHz(trimAsciiBlanks(record.field("freq")));
+    if (!qso.frequencyHz) return skip("bad frequency");
+  }
+  qso.band = lowerAscii(trimAsciiBlanks(record.field("band")));
+  if (qso.band.empty()) {
+    if (!qso.frequencyHz) return skip("neither band nor frequency");
+    const std::optional<std::string> band = bandOf(*qso.frequencyHz);
+    if (!band) return skip("frequency outside the amateur bands");
+    qso.band = *band;
+  } else if (!qso.frequencyHz) {
+    qso.frequencyHz = lowerEdgeHz(qso.band);
+    if (!qso.frequencyHz) return skip("unknown band without a frequency");
+    qso.frequencyFromBand = true;
+  }
+  qso.myCall = upperAscii(trimAsciiBlanks(eitherField(record, "station_callsign", "operator")));
+  qso.mode = record.field("mode");
+  qso.rstSent = record.field("rst_sent");
+  qso.rstReceived = record.field("rst_rcvd");
+  const std::string& received = rcvdField.empty() ? eitherField(record, "srx_string", "srx")
+                                                  : record.field(rcvdField);
+  if (!takeExchange(received, qso.exchangeReceived, qso.rstReceived, qso.reportFromExchange)) {
+    return skip("the received exchange holds a blank");
+  }
+  if (!takeExchange(eitherField(record, "stx_string", "stx"), qso.exchangeSent, qso.rstSent,
+                    qso.reportFromExchange)) {
+    return skip("the sent exchange holds a blank");
+  }
+  qso.continent = upperAscii(trimAsciiBlanks(record.field("cont")));
+  return qso;
+}
+
+AdifQsoReader::AdifQsoReader(std::istream& in, const std::string& rcvdField)
+    : rcvdField_(rcvdField), scanner_(in, [rcvdField](const std::string& name) {
+        static constexpr std::array<std::string_view, 15> kRead = {
+            "call",       "qso_date", "time_on",    "freq",     "band",
+            "station_callsign", "operator", "mode",  "rst_sent", "rst_rcvd",
+            "srx_string", "srx",      "stx_string", "stx",      "cont"};
+        return name == rcvdField ||
+               std::find(kRead.begin(), kRead.end(), std::string_view(name)) != kRead.end();
+      }) {}
+
+std::optional<ReadRecord> AdifQsoReader::next() {
+  const std::optional<AdifRecord> record = scanner_.next();
+  if (!record) return std::nullopt;
+  if (!record->broken.empty()) return SkippedRecord{record->record, record->broken};
+  return qsoFromAdif(*record, rcvdField_);
+}
+
+}  // namespace velmora::cli

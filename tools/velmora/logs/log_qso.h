@@ -1,0 +1,41 @@
+#pragma once
+// One QSO as a log file states it, before it is turned into what the logging
+// host passes the plug-in, and the other kinds of record a log holds.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "log/ole_date_time.h"
+
+namespace velmora::cli {
+
+struct LogQso {
+  int record = 0;  // the record's number in its file, from 1
+  std::string myCall;  // the sender's own call, when the record names it
+  std::string call;
+  CivilDateTime time;  // UTC, as written in the log
+  std::optional<std::uint32_t> frequencyHz;
+  std::string band;  // as the log names it, else derived from the frequency
+  std::string mode;
+  std::string rstSent, rstReceived;
+  std::string exchangeSent, exchangeReceived;
+  std::string continent;  // non-empty: overrides the country file's continent
+  bool reportFromExchange = false;  // a report was taken out of an exchange field
+  bool frequencyFromBand = false;   // the log gave a band only: its lower edge
+};
+
+// A record that could not be read, with the reason in a few words.
+struct SkippedRecord {
+  int record = 0;
+  std::string reason;
+};
+
+// A line that the log itself leaves out of scoring (Cabrillo's X-QSO:).
+struct UnscoredLine {};
+
+// One record as read.
+using ReadRecord = std::variant<LogQso, SkippedRecord, UnscoredLine>;
+
+}  // namespace velmora::cli

@@ -1,0 +1,29 @@
+#include "replay/refusal.h"
+
+#include "log/qso_entries.h"
+
+namespace velmora::cli {
+
+std::string refusalReason(const host::Qso& qso, bool operatorInFrance) {
+  QsoReport report;
+  report.call = qso.call;
+  report.dxccPrefix = qso.dxccPrefix;
+  report.mode = qso.mode;
+  report.exchangeSent = qso.exchangeSent;
+  report.exchangeReceived = qso.exchangeReceived;
+  switch (admissionOf(report, operatorInFrance)) {
+    case Admission::WrongMode:
+      return "mode";
+    case Admission::NoExchangeReceived:
+      return "no exchange received (give --rcvd-field)";
+    case Admission::NoExchangeSent:
+      return "no exchange sent (give --sent)";
+    case Admission::ForeignFromOutsideFrance:
+      return "foreign station worked from outside France";
+    case Admission::Admitted:
+      break;
+  }
+  return "unknown";
+}
+
+}  // namespace velmora::cli
