@@ -53,6 +53,22 @@ TEST_F(SettingsFile, ShorterValueLeavesNothingOfTheLongerOne) {
   EXPECT_EQ(bytes(), "[Settings]\r\nClaimed=7\r\n");
 }
 
+// A file of many kilobytes (a long soapbox, many sections) comes through a
+// rewrite whole, at every size around the block it is read in, growing and
+// shrinking.
+TEST_F(SettingsFile, LargeFileKeepsEveryLineThroughRewrites) {
+  for (std::size_t size : {4000u, 4070u, 4096u, 4097u, 8192u, 20000u}) {
+    const std::string soapBox(size, 'x');
+    folder.writeFile(kFile, "[Settings]\r\nClaimed=1\r\nSoapBox=" + soapBox + "\r\n[Other]\r\nKey=v\r\n");
+    store.write("Settings", "Claimed", "123456");
+    EXPECT_EQ(bytes(), "[Settings]\r\nClaimed=123456\r\nSoapBox=" + soapBox + "\r\n[Other]\r\nKey=v\r\n")
+        << size;
+    store.write("Settings", "Claimed", "7");
+    EXPECT_EQ(bytes(), "[Settings]\r\nClaimed=7\r\nSoapBox=" + soapBox + "\r\n[Other]\r\nKey=v\r\n")
+        << size;
+  }
+}
+
 TEST_F(SettingsFile, WriteIntoMissingFolderCreatesNothing) {
   store.write("Settings", "Claimed", "222");
   EXPECT_FALSE(folder.exists("Plugins"));

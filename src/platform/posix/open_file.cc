@@ -1,7 +1,6 @@
 #include "platform/posix/open_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -29,21 +28,16 @@ bool cutTo(int file, std::size_t size, std::size_t length) {
 }  // namespace
 
 std::optional<std::string> readOpenFile(int file) {
-  // Room for any settings file as people keep them, so that it is read whole
-  // in one call; a larger file doubles the room until a read falls short.
-  std::string bytes(4096, '\0');
-  std::size_t done = 0;
+  // Any settings file as people keep them is read in one call.
+  char block[4096];
+  std::string bytes;
   for (;;) {
-    const std::size_t wanted = bytes.size() - done;
-    const ssize_t n = ::pread(file, bytes.data() + done, wanted, static_cast<off_t>(done));
+    const ssize_t n = ::pread(file, block, sizeof block, static_cast<off_t>(bytes.size()));
     if (n < 0) return std::nullopt;
-    done += static_cast<std::size_t>(n);
+    bytes.append(block, static_cast<std::size_t>(n));
     // A regular file gives fewer bytes than asked only at its end.
-    if (static_cast<std::size_t>(n) < wanted) break;
-    bytes.resize(bytes.size() * 2);
+    if (static_cast<std::size_t>(n) < sizeof block) return bytes;
   }
-  bytes.resize(done);
-  return bytes;
 }
 
 int openForReadingAndWriting(const std::string& name) {
