@@ -2,7 +2,7 @@
 // promises whatever the file holds: every QSO line gives one record, read or
 // skipped, numbered in file order; a QSO read has a band, a frequency within
 // it, a date that exists and a time of day, a call and an exchange; every
-// X-QSO line is told as such.
+// X-QSO line is told as such. Lines end in LF, CR LF or CR alike.
 
 #include <sstream>
 #include <string>
@@ -18,9 +18,15 @@ using velmora::fuzz::require;
 
 namespace {
 
-// Lines that begin, after blanks, with `tag` in any letter case.
+// Lines (ended by LF, CR LF or CR) that begin, after blanks, with `tag` in
+// any letter case.
 int linesTagged(const std::string& text, const std::string& tag) {
-  std::istringstream in(text);
+  std::string unixText;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    unixText += text[i] == '\r' ? '\n' : text[i];
+  }
+  std::istringstream in(unixText);
   int count = 0;
   for (std::string line; std::getline(in, line);) {
     if (velmora::upperAscii(velmora::trimAsciiBlanks(line).substr(0, tag.size())) == tag) ++count;

@@ -1,10 +1,12 @@
 // The built Stats.dll carries exactly the export table the host looks up,
-// and imports nothing but Windows system DLLs.
+// and imports nothing but Windows system DLLs. VELMORA_DLL in the
+// environment names another copy to read (the one in the release zip).
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -22,8 +24,10 @@ std::string readFile(const char* name) {
 class StatsDll : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::optional<PeImage> read = readPeImage(readFile(VELMORA_DLL_FILE));
-    ASSERT_TRUE(read.has_value()) << VELMORA_DLL_FILE << " is not a readable PE image";
+    const char* other = std::getenv("VELMORA_DLL");
+    const char* file = other != nullptr ? other : VELMORA_DLL_FILE;
+    const std::optional<PeImage> read = readPeImage(readFile(file));
+    ASSERT_TRUE(read.has_value()) << file << " is not a readable PE image";
     image = *read;
   }
   std::uint32_t rvaOf(const std::string& name) const {

@@ -10,6 +10,7 @@
 #include "outputs/tally_lines.h"
 #include "replay/log_replay.h"
 #include "text/ascii.h"
+#include "util/terminal_excerpt.h"
 
 namespace velmora::cli {
 namespace {
@@ -23,7 +24,7 @@ struct CheckOptions {
 
 const CLI::Validator kBand(
     [](std::string& text) {
-      return bandFromText(text) ? std::string() : "unknown band " + text;
+      return bandFromText(text) ? std::string() : "unknown band " + terminalExcerpt(text);
     },
     "BAND");
 
@@ -59,7 +60,8 @@ void setupCheck(CommandLine& line) {
           "--band", [options](const std::string& band) { options->band = *bandFromText(band); },
           "band name, or frequency in kHz or MHz")
       ->required()->check(kBand);
-  addText(check, "--log", options->log, "a log to replay first")->transform(kAbsolutePath);
+  addText(check, "--log", options->log, "a log to replay first")
+      ->transform(kInputPath);
   addContestOptions(check, options->replay);
   addLogOptions(check, options->replay.reading);
   line.runs(check, [options](Console& console) { return runCheck(*options, console); });

@@ -50,10 +50,11 @@ void setupHistory(CommandLine& line) {
   auto options = std::make_shared<HistoryOptions>();
   CLI::App& history = *line.app().add_subcommand(
       "history", "write a reference file (call, department) from past logs' French stations");
-  history.add_option("LOG", options->logs, "ADIF or Cabrillo logs")->required()->transform(kAbsolutePath);
+  history.add_option("LOG", options->logs, "ADIF or Cabrillo logs")
+      ->required()->transform(kInputPath);
   addText(history, "--out", options->file, "the reference file to write (default: standard output)")
       ->transform(kAbsolutePath);
-  addText(history, "--cty", options->cty, "country file")->transform(kAbsolutePath);
+  addText(history, "--cty", options->cty, "country file")->transform(kInputPath);
   addLogOptions(history, options->reading);
   line.runs(history, [options](Console& console) { return runHistory(*options, console); });
 }

@@ -42,7 +42,7 @@ void setupReport(CommandLine& line) {
   auto options = std::make_shared<ReportOptions>();
   CLI::App& report = *line.app().add_subcommand(
       "report", "replay a log as score does and draw the contest as one HTML page");
-  report.add_option("LOG", options->log, "ADIF or Cabrillo log")->required()->transform(kAbsolutePath);
+  report.add_option("LOG", options->log, "ADIF or Cabrillo log")->required()->transform(kInputPath);
   addText(report, "--out", options->page, "the HTML page to write")
       ->required()->transform(kAbsolutePath);
   addContestOptions(report, options->replay);

@@ -82,7 +82,7 @@ void setupScore(CommandLine& line) {
   auto options = std::make_shared<ScoreOptions>();
   CLI::App& score =
       *line.app().add_subcommand("score", "score a log and print the plug-in's summary");
-  score.add_option("LOG", options->log, "ADIF or Cabrillo log")->required()->transform(kAbsolutePath);
+  score.add_option("LOG", options->log, "ADIF or Cabrillo log")->required()->transform(kInputPath);
   addContestOptions(score, options->replay);
   addLogOptions(score, options->replay.reading);
   score.add_flag("--raw", options->raw, "print the plug-in's summary text unchanged");

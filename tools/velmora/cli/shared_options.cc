@@ -2,10 +2,13 @@
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
+#include <memory>
 
 #include "logs/exchange_field.h"
 #include "logs/log_selection.h"
+#include "stations/call_place.h"
 #include "text/ascii.h"
+#include "util/terminal_excerpt.h"
 #include "util/user_error.h"
 
 namespace velmora::cli {
@@ -19,16 +22,27 @@ const CLI::Validator kOneWord(
 
 const CLI::Validator kMoment(
     [](std::string& text) {
-      return parseUtcMoment(text, false) ? std::string()
-                                         : "not a UTC time YYYY-MM-DD[ HH:MM]: " + text;
+      return parseUtcMoment(text, false)
+                 ? std::string()
+                 : "not a UTC time YYYY-MM-DD[ HH:MM]: " + terminalExcerpt(text);
     },
     "YYYY-MM-DD[ HH:MM]");
 
 const CLI::Validator kBandList(
     [](std::string& text) {
-      return parseBandList(text) ? std::string() : "not a list of known bands: " + text;
+      return parseBandList(text) ? std::string()
+                                 : "not a list of known bands: " + terminalExcerpt(text);
     },
     "BAND,...");
+
+const CLI::Validator kCallSign(
+    [](std::string& call) {
+      if (call.empty()) return std::string("an empty call sign");
+      if (call.size() <= kLongestCallSign) return std::string();
+      return "a call sign of " + std::to_string(call.size()) + " characters; at most " +
+             std::to_string(kLongestCallSign);
+    },
+    "");
 
 // An option whose text, once checked, `take` reads.
 CLI::Option* addRead(CLI::App& command, const std::string& name,
@@ -40,10 +54,14 @@ CLI::Option* addRead(CLI::App& command, const std::string& name,
 
 const CLI::Validator kAbsolutePath(
     [](std::string& path) {
+      if (path.empty()) return std::string("an empty path");
       path = std::filesystem::absolute(path).string();
       return std::string();
     },
     "");
+
+const CLI::Validator kInputPath(
+    [](std::string& path) { return path == "-" ? std::string() : kAbsolutePath(path); }, "");
 
 const CLI::Validator kOneLine(
     [](std::string& text) {
@@ -60,13 +78,14 @@ CLI::Option* addText(CLI::App& command, const std::string& name, std::optional<s
 void addContestOptions(CLI::App& command, ReplayOptions& options) {
   const char* contest = "Contest";
   ContestOptions& o = options.contest;
-  addText(command, "--call", o.call, "own call sign (default: the log's)")->group(contest);
+  addText(command, "--call", o.call, "own call sign (default: the log's)")
+      ->check(kCallSign)->group(contest);
   addText(command, "--dxcc", o.dxcc, "own DXCC prefix (default: the country file's)")
       ->group(contest);
   addText(command, "--area", o.area, "own continent (default: the country file's)")
       ->group(contest);
   addText(command, "--cty", o.cty, "country file (default /usr/share/hamradio-files/cty.dat)")
-      ->transform(kAbsolutePath)->group(contest);
+      ->transform(kInputPath)->group(contest);
   addText(command, "--dir", options.workingFolder,
           "the host's working folder (Plugins/, the Cabrillo file)")
       ->group(contest);
@@ -86,15 +105,24 @@ void addLogOptions(CLI::App& command, ReadOptions& options) {
   addRead(command, "--sent", [&options](const std::string& sent) { options.sent = sent; },
           "own exchange, for QSOs whose log states none")
       ->check(kOneWord)->group(log);
+  // --from is read first (options are read in the order they are added), so
+  // that --to can be checked against it.
+  auto fromText = std::make_shared<std::string>();
   addRead(command, "--from",
-          [&options](const std::string& moment) {
+          [&options, fromText](const std::string& moment) {
             options.selection.from = parseUtcMoment(moment, false);
+            *fromText = moment;
           },
           "first moment of the contest, UTC")
       ->check(kMoment)->group(log);
   addRead(command, "--to",
-          [&options](const std::string& moment) {
+          [&options, fromText](const std::string& moment) {
             options.selection.until = parseUtcMoment(moment, true);
+            if (options.selection.from && *options.selection.from >= *options.selection.until) {
+              throw CLI::ValidationError("--to", terminalExcerpt(moment) + " is not after --from " +
+                                                     terminalExcerpt(*fromText) +
+                                                     ": no QSO would be kept");
+            }
           },
           "end of the contest, UTC (a date alone: its whole day)")
       ->check(kMoment)->group(log);

@@ -29,16 +29,20 @@ CLI::Option* addText(CLI::App& command, const std::string& name, std::optional<s
                      const std::string& help);
 
 // A path meant from where velmora was started, made absolute as it is
-// parsed (before the command enters the working folder).
+// parsed (before the command enters the working folder); an empty one is
+// refused.
 extern const CLI::Validator kAbsolutePath;
+// A file to read: as kAbsolutePath, but "-" stays standard input.
+extern const CLI::Validator kInputPath;
 // A value written to the settings file on one line: a raw line break would
 // write other keys into it.
 extern const CLI::Validator kOneLine;
 
-// --call, --dxcc, --area, --cty, --dir, --plugin and --keep-repeats.
+// --call (at most kLongestCallSign characters), --dxcc, --area, --cty,
+// --dir, --plugin and --keep-repeats.
 void addContestOptions(CLI::App& command, ReplayOptions& options);
 // --rcvd-field, --sent, --from, --to and --bands, checked and read into
-// `options`.
+// `options`; a --to that is not after --from is refused.
 void addLogOptions(CLI::App& command, ReadOptions& options);
 
 // Enters the host's working folder, if one is given; throws UserError

@@ -4,8 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "logs/band_plan.h"
-#include "logs/decimal_number.h"
+#include "logs/adif_band.h"
 #include "logs/exchange_field.h"
 #include "logs/time_text.h"
 #include "text/ascii.h"
@@ -31,34 +30,42 @@ bool takeExchange(const std::string& field, std::string& exchange, std::string& 
   return !holdsBlank(exchange);
 }
 
+// The note of a declared length that ran into the next tag, if there was one.
+void noteLengthRun(const AdifRecord& record, const std::string& call,
+                   std::vector<ReadingNote>& notes) {
+  if (record.lengthNote.empty()) return;
+  notes.push_back({record.record, call, ReadingNoteKind::LengthRunsIntoNextTag, record.lengthNote});
+}
+
+SkippedRecord skippedRecord(const AdifRecord& record, std::string reason) {
+  SkippedRecord skipped{record.record, std::move(reason), {}};
+  noteLengthRun(record, "", skipped.notes);
+  return skipped;
+}
+
 }  // namespace
 
 ReadRecord qsoFromAdif(const AdifRecord& record, const std::string& rcvdField) {
-  auto skip = [&](const char* reason) { return SkippedRecord{record.record, reason}; };
+  auto skip = [&](std::string reason) { return skippedRecord(record, std::move(reason)); };
   LogQso qso;
   qso.record = record.record;
   qso.call = upperAscii(trimAsciiBlanks(record.field("call")));
+  noteLengthRun(record, qso.call, qso.notes);
   if (qso.call.empty()) return skip("missing call");
   if (holdsBlank(qso.call)) return skip("the call sign holds a blank");
   if (!readDate(record.field("qso_date"), qso.time)) return skip("bad date");
   if (!readTime(record.field("time_on"), qso.time)) return skip("bad time");
-  if (record.has("freq")) {
-    qso.frequencyHz = megahertzToHz(trimAsciiBlanks(record.field("freq")));
-    if (!qso.frequencyHz) return skip("bad frequency");
-  }
-  qso.band = lowerAscii(trimAsciiBlanks(record.field("band")));
-  if (qso.band.empty()) {
-    if (!qso.frequencyHz) return skip("neither band nor frequency");
-    const std::optional<std::string> band = bandOf(*qso.frequencyHz);
-    if (!band) return skip("frequency outside the amateur bands");
-    qso.band = *band;
-  } else if (!qso.frequencyHz) {
-    qso.frequencyHz = lowerEdgeHz(qso.band);
-    if (!qso.frequencyHz) return skip("unknown band without a frequency");
-    qso.frequencyFromBand = true;
-  }
+  const auto freq = record.has("freq") ? std::optional<std::string_view>(record.field("freq"))
+                                        : std::nullopt;
+  std::variant<RecordBand, std::string> band = bandOfRecord(record.field("band"), freq);
+  if (auto* reason = std::get_if<std::string>(&band)) return skip(std::move(*reason));
+  RecordBand& found = std::get<RecordBand>(band);
+  qso.band = std::move(found.band);
+  qso.frequencyHz = found.frequencyHz;
+  qso.frequencyFromBand = found.frequencyFromBand;
+  if (found.note) qso.notes.push_back({qso.record, qso.call, *found.note, found.noteText});
   qso.myCall = upperAscii(trimAsciiBlanks(eitherField(record, "station_callsign", "operator")));
-  qso.mode = record.field("mode");
+  qso.mode = upperAscii(trimAsciiBlanks(record.field("mode")));  // ADIF's modes in any case
   qso.rstSent = record.field("rst_sent");
   qso.rstReceived = record.field("rst_rcvd");
   const std::string& received = rcvdField.empty() ? eitherField(record, "srx_string", "srx")
@@ -87,7 +94,7 @@ AdifQsoReader::AdifQsoReader(std::istream& in, const std::string& rcvdField)
 std::optional<ReadRecord> AdifQsoReader::next() {
   const std::optional<AdifRecord> record = scanner_.next();
   if (!record) return std::nullopt;
-  if (!record->broken.empty()) return SkippedRecord{record->record, record->broken};
+  if (!record->broken.empty()) return skippedRecord(*record, record->broken);
   return qsoFromAdif(*record, rcvdField_);
 }
 

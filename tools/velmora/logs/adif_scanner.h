@@ -1,22 +1,39 @@
 #pragma once
 // The ADIF scanner: splits a log into records of named fields, one record
-// each time it is asked, so that a log of any size is read without holding
-// its text. Field names are taken in any letter case; each value is exactly
-// as many bytes as its length prefix says, so a value may hold '<' or line
-// ends. A header (text before <EOH>) is skipped.
+// each time it is asked, reading the file in chunks so that a log of any
+// size is read in bounded memory. Field names are taken in any letter case.
+// A value is as many bytes as its length says and may hold '<' or line
+// ends; but a length that runs over the start of a well-formed tag
+// (logs/adif_tag.h) cannot be right, as loggers that count something else
+// than bytes write it: the value then ends before that tag, the scanner
+// goes on from the tag, and the record carries a note saying so. Text
+// between a value and the next tag is passed over (LoTW's "// comments"). A
+// header (text before <EOH>) is skipped; LoTW's closing <APP_LoTW_EOF> ends
+// the file.
+//
+// Limits: a tag of at most kLongestAdifTag characters; a value kept of at
+// most kLongestAdifValue bytes (a field that is not kept is read past,
+// whatever its length).
 
+#include <cstddef>
 #include <functional>
 #include <istream>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace velmora::cli {
+
+constexpr std::size_t kLongestAdifValue = 1 << 16;
 
 struct AdifRecord {
   int record = 0;  // from 1, counted after the header
   std::map<std::string, std::string> fields;  // by lower-case name
   std::string broken;  // why its syntax is broken; empty for a whole record
+  // "COMMENT's length 9 runs into the next field; read as ' 54 '": the first
+  // field whose declared length ran into the next tag; empty when none did.
+  std::string lengthNote;
 
   // The value of the field `lowerName`, or "" when absent.
   const std::string& field(const std::string& lowerName) const;
@@ -36,19 +53,30 @@ class AdifScanner {
   std::optional<AdifRecord> next();
 
  private:
+  enum class ValueEnd { Whole, RunsIntoTag, PastEnd };
+
+  bool fill(std::size_t bytes);
+  std::string_view ahead() const { return std::string_view(buffer_).substr(at_); }
+  void consume(std::size_t bytes) { at_ += bytes; }
+
+  bool passToTag();
   bool nextTag(std::string& tag);
   void skipLeadingHeader();
   void takeTag(const std::string& tag);
-  bool readValue(std::size_t bytes, std::string& value);
-  bool skipValue(std::size_t bytes);
+  ValueEnd readValue(std::size_t bytes, std::size_t keepAtMost, std::string& value, bool& cut);
+  void noteLengthRun(std::string_view name, const std::string& length, const std::string& value);
   void markBroken(const std::string& reason);
   void endRecord();
 
   std::istream& in_;
   AdifFieldChoice wanted_;
+  std::string buffer_;  // bytes read from the file; those from at_ on are not scanned yet
+  std::size_t at_ = 0;
+  bool inputDone_ = false;
   bool started_ = false;
   bool atEnd_ = false;
   int record_ = 1;
+  int lengthRuns_ = 0;  // in the current record
   AdifRecord current_;
   std::optional<AdifRecord> ended_;  // the record the last tag ended
 };

@@ -8,50 +8,59 @@
 namespace velmora::cli {
 namespace {
 
-struct Band {
-  std::uint32_t lowHz, highHz;
-  const char* name;
-};
+constexpr std::uint64_t kHz = 1, kKHz = 1000 * kHz, kMHz = 1000 * kKHz;
 
-// The widest allocation of any IARU region for each band.
-constexpr std::array<Band, 19> kBands = {{
-    {135700, 137800, "2190m"},        {472000, 479000, "630m"},
-    {1800000, 2000000, "160m"},       {3500000, 4000000, "80m"},
-    {5060000, 5450000, "60m"},        {7000000, 7300000, "40m"},
-    {10100000, 10150000, "30m"},      {14000000, 14350000, "20m"},
-    {18068000, 18168000, "17m"},      {21000000, 21450000, "15m"},
-    {24890000, 24990000, "12m"},      {28000000, 29700000, "10m"},
-    {50000000, 54000000, "6m"},       {70000000, 71000000, "4m"},
-    {144000000, 148000000, "2m"},     {222000000, 225000000, "1.25m"},
-    {420000000, 450000000, "70cm"},   {902000000, 928000000, "33cm"},
-    {1240000000, 1300000000, "23cm"},
+// The ADIF band enumeration, in frequency order.
+constexpr std::array<AdifBand, 32> kBands = {{
+    {"2190m", 135700 * kHz, 137800 * kHz},     {"630m", 472 * kKHz, 479 * kKHz},
+    {"560m", 501 * kKHz, 504 * kKHz},          {"160m", 1800 * kKHz, 2000 * kKHz},
+    {"80m", 3500 * kKHz, 4000 * kKHz},         {"60m", 5060 * kKHz, 5450 * kKHz},
+    {"40m", 7000 * kKHz, 7300 * kKHz},         {"30m", 10100 * kKHz, 10150 * kKHz},
+    {"20m", 14000 * kKHz, 14350 * kKHz},       {"17m", 18068 * kKHz, 18168 * kKHz},
+    {"15m", 21000 * kKHz, 21450 * kKHz},       {"12m", 24890 * kKHz, 24990 * kKHz},
+    {"10m", 28000 * kKHz, 29700 * kKHz},       {"8m", 40 * kMHz, 45 * kMHz},
+    {"6m", 50 * kMHz, 54 * kMHz},              {"5m", 54 * kMHz + 1, 69900 * kKHz},
+    {"4m", 70 * kMHz, 71 * kMHz},              {"2m", 144 * kMHz, 148 * kMHz},
+    {"1.25m", 222 * kMHz, 225 * kMHz},         {"70cm", 420 * kMHz, 450 * kMHz},
+    {"33cm", 902 * kMHz, 928 * kMHz},          {"23cm", 1240 * kMHz, 1300 * kMHz},
+    {"13cm", 2300 * kMHz, 2450 * kMHz},        {"9cm", 3300 * kMHz, 3500 * kMHz},
+    {"6cm", 5650 * kMHz, 5925 * kMHz},         {"3cm", 10000 * kMHz, 10500 * kMHz},
+    {"1.25cm", 24000 * kMHz, 24250 * kMHz},    {"6mm", 47000 * kMHz, 47200 * kMHz},
+    {"4mm", 75500 * kMHz, 81000 * kMHz},       {"2.5mm", 119980 * kMHz, 123000 * kMHz},
+    {"2mm", 134000 * kMHz, 149000 * kMHz},     {"1mm", 241000 * kMHz, 250000 * kMHz},
 }};
 
-const Band* bandNamed(std::string_view name) {
-  const std::string lower = lowerAscii(trimAsciiBlanks(name));
-  for (const Band& band : kBands) {
-    if (lower == band.name) return &band;
+}  // namespace
+
+const AdifBand* bandNamed(std::string_view name) {
+  const std::string_view trimmed = trimAsciiBlanks(name);
+  for (const AdifBand& band : kBands) {
+    if (equalIgnoringAsciiCase(trimmed, band.name)) return &band;
   }
   return nullptr;
 }
 
-}  // namespace
-
-std::optional<std::string> bandOf(std::uint32_t frequencyHz) {
-  for (const Band& band : kBands) {
-    if (frequencyHz >= band.lowHz && frequencyHz <= band.highHz) return std::string(band.name);
+const AdifBand* bandAt(std::uint64_t frequencyHz) {
+  for (const AdifBand& band : kBands) {
+    if (frequencyHz >= band.lowHz && frequencyHz <= band.highHz) return &band;
   }
-  return std::nullopt;
+  return nullptr;
 }
 
-std::optional<std::uint32_t> lowerEdgeHz(std::string_view band) {
-  const Band* known = bandNamed(band);
+std::optional<std::string> bandOf(std::uint64_t frequencyHz) {
+  const AdifBand* band = bandAt(frequencyHz);
+  if (band == nullptr) return std::nullopt;
+  return std::string(band->name);
+}
+
+std::optional<std::uint64_t> lowerEdgeHz(std::string_view band) {
+  const AdifBand* known = bandNamed(band);
   if (known == nullptr) return std::nullopt;
   return known->lowHz;
 }
 
 std::optional<std::string> bandFromText(std::string_view text) {
-  if (const Band* known = bandNamed(text)) return std::string(known->name);
+  if (const AdifBand* known = bandNamed(text)) return std::string(known->name);
   const std::string_view number = trimAsciiBlanks(text);
   for (const auto& hz : {kilohertzToHz(number), megahertzToHz(number)}) {
     if (!hz) continue;

@@ -6,6 +6,7 @@
 
 #include "logs/band_plan.h"
 #include "logs/decimal_number.h"
+#include "logs/text_line.h"
 #include "logs/time_text.h"
 #include "text/ascii.h"
 
@@ -15,7 +16,7 @@ namespace {
 bool isTransmitterId(const std::string& column) { return column == "0" || column == "1"; }
 
 ReadRecord qsoFromLine(const std::string& columns, int record) {
-  auto skip = [&](const std::string& reason) { return SkippedRecord{record, reason}; };
+  auto skip = [&](const std::string& reason) { return SkippedRecord{record, reason, {}}; };
   std::istringstream words(columns);
   std::vector<std::string> field;
   for (std::string word; words >> word;) field.push_back(word);
@@ -26,10 +27,12 @@ ReadRecord qsoFromLine(const std::string& columns, int record) {
   }
   LogQso qso;
   qso.record = record;
-  qso.frequencyHz = kilohertzToHz(field[0]);
-  if (!qso.frequencyHz) return skip("bad frequency");
-  const std::optional<std::string> band = bandOf(*qso.frequencyHz);
+  const std::optional<std::uint64_t> hz = kilohertzToHz(field[0]);
+  if (!hz) return skip("bad frequency");
+  const std::optional<std::string> band = bandOf(*hz);
   if (!band) return skip("frequency outside the amateur bands");
+  if (*hz > kHighestPluginHz) return skip("frequency " + field[0] + " kHz" + kAboveThePlugin);
+  qso.frequencyHz = static_cast<std::uint32_t>(*hz);
   qso.band = *band;
   const std::string mode = upperAscii(field[1]);
   qso.mode = mode == "PH" ? "SSB" : mode;
@@ -52,12 +55,22 @@ bool startsWith(const std::string& upperLine, std::string_view tag) {
 }  // namespace
 
 std::optional<ReadRecord> CabrilloReader::next() {
-  for (std::string line; std::getline(in_, line);) {
+  std::string line;
+  for (LineRead read; (read = readLine(in_, line, kLongestCabrilloLine)) != LineRead::End;) {
     const std::string_view text = trimAsciiBlanks(line);
     const std::string head = upperAscii(text.substr(0, 9));
-    if (startsWith(head, "QSO:")) return qsoFromLine(std::string(text.substr(4)), ++record_);
+    if (startsWith(head, "QSO:")) {
+      ++record_;
+      if (read == LineRead::TooLong) {
+        return SkippedRecord{record_, "a line of more than " +
+                                          std::to_string(kLongestCabrilloLine) + " characters", {}};
+      }
+      return qsoFromLine(std::string(text.substr(4)), record_);
+    }
     if (startsWith(head, "X-QSO:")) return UnscoredLine{};
-    if (startsWith(head, "CALLSIGN:")) ownCall_ = upperAscii(trimAsciiBlanks(text.substr(9)));
+    if (startsWith(head, "CALLSIGN:") && read == LineRead::Line) {
+      ownCall_ = upperAscii(trimAsciiBlanks(text.substr(9)));
+    }
   }
   return std::nullopt;
 }

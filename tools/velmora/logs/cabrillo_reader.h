@@ -6,8 +6,11 @@
 // the band comes from the frequency. The own call comes from the CALLSIGN:
 // header line. X-QSO: lines (QSOs the log itself leaves out of scoring) are
 // told as such; every other line is passed over. Records are numbered by
-// QSO line.
+// QSO line. Lines end in LF, CR LF or CR; a line of more than
+// kLongestCabrilloLine characters is no line of a Cabrillo log: a QSO line
+// that long is skipped, any other passed over.
 
+#include <cstddef>
 #include <istream>
 #include <optional>
 #include <string>
@@ -15,6 +18,8 @@
 #include "logs/record_reader.h"
 
 namespace velmora::cli {
+
+constexpr std::size_t kLongestCabrilloLine = 4096;
 
 class CabrilloReader : public RecordReader {
  public:

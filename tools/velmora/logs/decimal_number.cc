@@ -1,8 +1,22 @@
 #include "logs/decimal_number.h"
 
-namespace velmora::cli {
+#include <limits>
 
-std::optional<std::uint32_t> parseScaledDecimal(std::string_view text, int scale) {
+namespace velmora::cli {
+namespace {
+
+constexpr std::uint64_t kLargest = std::numeric_limits<std::uint64_t>::max();
+
+// value * 10 + digit, false when that does not fit 64 bits.
+bool appendDigit(std::uint64_t& value, unsigned digit) {
+  if (value > (kLargest - digit) / 10) return false;
+  value = value * 10 + digit;
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> parseScaledDecimal(std::string_view text, int scale) {
   std::uint64_t value = 0;
   bool seenPoint = false;
   bool seenDigit = false;
@@ -16,15 +30,13 @@ std::optional<std::uint32_t> parseScaledDecimal(std::string_view text, int scale
     seenDigit = true;
     if (seenPoint && fractionDigits == scale) continue;  // below the unit
     if (seenPoint) ++fractionDigits;
-    value = value * 10 + static_cast<std::uint64_t>(c - '0');
-    if (value > UINT32_MAX) return std::nullopt;
+    if (!appendDigit(value, static_cast<unsigned>(c - '0'))) return std::nullopt;
   }
   if (!seenDigit) return std::nullopt;
   for (; fractionDigits < scale; ++fractionDigits) {
-    value *= 10;
-    if (value > UINT32_MAX) return std::nullopt;
+    if (!appendDigit(value, 0)) return std::nullopt;
   }
-  return static_cast<std::uint32_t>(value);
+  return value;
 }
 
 }  // namespace velmora::cli

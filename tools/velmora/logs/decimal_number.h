@@ -10,13 +10,13 @@ namespace velmora::cli {
 
 // `text` (digits, at most one '.', nothing else) times 10^`scale`, digits
 // beyond that scale dropped. Nothing when the text is malformed or the
-// value does not fit 32 bits.
-std::optional<std::uint32_t> parseScaledDecimal(std::string_view text, int scale);
+// value does not fit 64 bits.
+std::optional<std::uint64_t> parseScaledDecimal(std::string_view text, int scale);
 
-inline std::optional<std::uint32_t> megahertzToHz(std::string_view text) {
+inline std::optional<std::uint64_t> megahertzToHz(std::string_view text) {
   return parseScaledDecimal(text, 6);
 }
-inline std::optional<std::uint32_t> kilohertzToHz(std::string_view text) {
+inline std::optional<std::uint64_t> kilohertzToHz(std::string_view text) {
   return parseScaledDecimal(text, 3);
 }
 

@@ -16,6 +16,12 @@ bool isSignalReport(std::string_view word) {
   return true;
 }
 
+std::string usualReport(std::string_view mode) {
+  if (mode == "CW") return "599";
+  if (mode == "SSB") return "59";
+  return "";
+}
+
 bool holdsBlank(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return isAsciiBlank(c); });
 }

@@ -17,6 +17,10 @@ struct ExchangeField {
 // and tone 1-9.
 bool isSignalReport(std::string_view word);
 
+// The report a QSO without one is given: "599" for CW, "59" for SSB; ""
+// for any other mode.
+std::string usualReport(std::string_view mode);
+
 // A field of two words whose first is a signal report is split in two;
 // any other field comes back trimmed, whole.
 ExchangeField splitExchangeField(std::string_view field);

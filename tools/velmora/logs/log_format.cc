@@ -1,14 +1,13 @@
 #include "logs/log_format.h"
 
 #include <string>
+#include <string_view>
 
+#include "logs/adif_tag.h"
 #include "text/ascii.h"
 
 namespace velmora::cli {
 namespace {
-
-// How much of the file's start is looked at to tell its format.
-constexpr std::size_t kSniffBytes = 1 << 16;
 
 void skipByteOrderMark(std::istream& in) {
   char mark[3] = {};
@@ -18,19 +17,22 @@ void skipByteOrderMark(std::istream& in) {
   in.seekg(0);
 }
 
+bool holdsAdifTag(std::string_view text) {
+  for (std::size_t open = text.find('<'); open != std::string_view::npos;
+       open = text.find('<', open + 1)) {
+    if (adifTagAt(text.substr(open)) != 0) return true;
+  }
+  return false;
+}
+
 LogFormat formatOf(const std::string& start) {
-  const std::size_t first = start.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return LogFormat::Unknown;
+  const std::size_t first = start.find_first_not_of(" \t\r\n\v\f");
+  if (first == std::string::npos) return LogFormat::Empty;
   const std::string head = upperAscii(start.substr(first, 13));
   if (head.rfind("START-OF-LOG:", 0) == 0 || head.rfind("QSO:", 0) == 0) {
     return LogFormat::Cabrillo;
   }
-  const std::string lower = lowerAscii(start);
-  if (start[first] == '<' || lower.find("<eoh>") != std::string::npos ||
-      lower.find("<eor>") != std::string::npos) {
-    return LogFormat::Adif;
-  }
-  return LogFormat::Unknown;
+  return holdsAdifTag(start) ? LogFormat::Adif : LogFormat::Unknown;
 }
 
 }  // namespace
@@ -38,7 +40,7 @@ LogFormat formatOf(const std::string& start) {
 LogFormat detectLogFormat(std::istream& in) {
   skipByteOrderMark(in);
   const std::streampos start = in.tellg();
-  std::string head(kSniffBytes, '\0');
+  std::string head(kFormatWindow, '\0');
   in.read(head.data(), static_cast<std::streamsize>(head.size()));
   head.resize(static_cast<std::size_t>(in.gcount()));
   in.clear();

@@ -1,9 +1,12 @@
 #include "logs/log_reader.h"
 
+#include <iterator>
 #include <ostream>
 
 #include "logs/adif_qso.h"
 #include "logs/cabrillo_reader.h"
+#include "logs/exchange_field.h"
+#include "text/ascii.h"
 #include "util/input_file.h"
 #include "util/user_error.h"
 
@@ -23,10 +26,23 @@ std::unique_ptr<RecordReader> recordsOf(std::istream& in, LogFormat format,
       return std::make_unique<AdifQsoReader>(in, options.rcvdField);
     case LogFormat::Cabrillo:
       return std::make_unique<CabrilloReader>(in);
+    case LogFormat::Empty:
     case LogFormat::Unknown:
       break;
   }
   return std::make_unique<NoRecords>();
+}
+
+// A log without signal reports (LoTW's, many general loggers') gets the
+// usual one for the mode, so that the Cabrillo line keeps all its columns.
+void supplyReports(LogQso& qso) {
+  const std::string usual = usualReport(qso.mode);
+  if (usual.empty()) return;
+  for (std::string* report : {&qso.rstSent, &qso.rstReceived}) {
+    if (!trimAsciiBlanks(*report).empty()) continue;
+    *report = usual;
+    qso.reportSupplied = true;
+  }
 }
 
 }  // namespace
@@ -42,6 +58,8 @@ LogReader::LogReader(std::unique_ptr<std::istream> in, ReadOptions options, std:
 std::optional<LogQso> LogReader::next() {
   while (std::optional<ReadRecord> record = records_->next()) {
     if (auto* skipped = std::get_if<SkippedRecord>(&*record)) {
+      std::move(skipped->notes.begin(), skipped->notes.end(), std::back_inserter(tally_.notes));
+      skipped->notes.clear();
       tally_.skipped.push_back(std::move(*skipped));
       continue;
     }
@@ -61,6 +79,7 @@ std::optional<LogQso> LogReader::next() {
         break;
     }
     if (qso.exchangeSent.empty()) qso.exchangeSent = options_.sent;
+    supplyReports(qso);
     tally_.countKept(qso);
     return std::move(qso);
   }
@@ -83,11 +102,26 @@ void LogReader::requireQsos(std::ostream& err) const {
 }
 
 LogReader openLogFile(const std::string& path, const ReadOptions& options) {
-  auto in = std::make_unique<std::ifstream>();
-  if (!openInputFile(path, *in)) throw UserError("velmora: cannot read log " + path);
-  LogReader log(std::move(in), options, path);
+  OpenedInput input = openInput(path, kLongestLogInMemory);
+  const std::string name = inputName(path);
+  switch (input.fault) {
+    case InputFault::None:
+      break;
+    case InputFault::Unreadable:
+      throw UserError("velmora: cannot read log " + name);
+    case InputFault::TooLarge:
+      throw UserError("velmora: log " + name + " holds more than " +
+                      mebibytes(kLongestLogInMemory) +
+                      ", the most velmora reads from a pipe or device: give it as a file");
+    case InputFault::Terminal:
+      throw UserError(
+          "velmora: standard input is a terminal: pipe a log into it, or name its file");
+  }
+  LogReader log(std::move(input.stream), options, name);
+  if (log.format() == LogFormat::Empty) throw UserError("velmora: " + name + " is empty");
   if (log.format() == LogFormat::Unknown) {
-    throw UserError("velmora: " + path + " is not an ADIF or Cabrillo log");
+    throw UserError("velmora: " + name + " is not an ADIF or Cabrillo log (no ADIF tag, no " +
+                    "START-OF-LOG: or QSO: line in its first " + mebibytes(kFormatWindow) + ")");
   }
   return log;
 }

@@ -1,10 +1,13 @@
 #pragma once
 // A log read QSO by QSO, as ADIF or Cabrillo (told apart by its content):
 // each call of next() reads on to the next QSO that the options keep, noting
-// on the way in the log's tally the records skipped as malformed and the QSOs
-// the period and bands leave out. A log of any size is read without being
-// held.
+// on the way in the log's tally the records skipped as malformed, the QSOs
+// the period and bands leave out and what reading did with odd records. A
+// QSO without signal reports gets the usual one for its mode. A log file of
+// any size is read without being held; standard input or a pipe is held in
+// memory, up to kLongestLogInMemory bytes.
 
+#include <cstddef>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -17,6 +20,10 @@
 #include "logs/record_reader.h"
 
 namespace velmora::cli {
+
+// The most bytes of a log held in memory: one given on standard input, a
+// pipe, a FIFO or a device.
+constexpr std::size_t kLongestLogInMemory = std::size_t{64} << 20;
 
 struct ReadOptions {
   std::string rcvdField;  // the ADIF field of the received exchange, lower case
@@ -57,8 +64,8 @@ class LogReader {
   LogTally tally_;
 };
 
-// The log file at `path`; throws UserError when it cannot be read or is
-// neither an ADIF nor a Cabrillo log.
+// The log file at `path` ("-": standard input); throws UserError when it
+// cannot be read, is empty, or is neither an ADIF nor a Cabrillo log.
 LogReader openLogFile(const std::string& path, const ReadOptions& options);
 
 }  // namespace velmora::cli

@@ -3,6 +3,7 @@
 #include "classify/prefix_list.h"
 #include "classify/ref_file.h"
 #include "log/qso_entries.h"
+#include "stations/french_departments.h"
 
 namespace velmora::cli {
 
@@ -10,7 +11,7 @@ void ReferenceHistory::add(const LogQso& qso, const CountryFile& countries) {
   const std::optional<Country> country = countries.lookup(qso.call);
   if (!country || !isFrenchPrefix(country->dxccPrefix)) return;
   const std::string department = departmentFromExchange(qso.exchangeReceived);
-  if (department.size() != kRefFileDepartmentLength) {
+  if (department.size() != kRefFileDepartmentLength || !isFrenchDepartment(department)) {
     ++passedOver_;
     return;
   }

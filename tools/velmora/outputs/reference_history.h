@@ -15,7 +15,8 @@ class ReferenceHistory {
  public:
   // Takes the QSO if it is with a French station: a later QSO's department
   // wins over an earlier one's, whichever log it is in. A QSO whose
-  // exchange is not a department of the file's length is passed over.
+  // exchange is no department (stations/french_departments.h) or not of the
+  // file's two characters (an overseas code, "971") is passed over.
   void add(const LogQso& qso, const CountryFile& countries);
 
   // The reference file, sorted by call (classify/ref_file.h writes a record).

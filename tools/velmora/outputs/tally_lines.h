@@ -8,7 +8,9 @@
 
 namespace velmora::cli {
 
-// One line per skipped, set-aside and refused record, then the counts, e.g.
+// One line per skipped record, per note of what reading did with an odd
+// record, per set-aside and refused record and per French station whose
+// exchange is no department; then the counts, e.g.
 // "refused by the plug-in: 3 (mode: 1, no exchange sent (give --sent): 2)";
 // the counts of what only some logs hold follow when they are not zero.
 std::string formatTally(const LogTally& tally);

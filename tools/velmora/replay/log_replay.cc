@@ -1,5 +1,7 @@
 #include "replay/log_replay.h"
 
+#include "replay/department_note.h"
+
 namespace velmora::cli {
 
 LogReplay::LogReplay(Contest& contest, LogReader& log, bool exportRequested, std::ostream& err)
@@ -43,6 +45,9 @@ void LogReplay::note(const Offer& offer) {
   switch (offer.fate) {
     case QsoFate::Logged:
       ++tally.accepted;
+      if (std::optional<std::string> note = departmentNote(offer.hostQso)) {
+        tally.noDepartment.push_back({offer.qso.record, offer.qso.call, std::move(*note)});
+      }
       break;
     case QsoFate::Refused:
       tally.refused.push_back(noted);

@@ -28,7 +28,13 @@ std::string defaultPluginFile() {
 #else
   const char* file = "libStats.so";
 #endif
-  return (executableFile().parent_path() / file).string();
+  const std::filesystem::path folder = executableFile().parent_path();
+  const std::filesystem::path beside = folder / file;
+  std::error_code error;
+  if (std::filesystem::exists(beside, error)) return beside.string();
+  // VELMORA_INSTALLED_PLUGIN_DIR is the install layout's, relative to the
+  // folder of the installed executable (cmake/install.cmake).
+  return (folder / VELMORA_INSTALLED_PLUGIN_DIR / file).lexically_normal().string();
 }
 
 }  // namespace

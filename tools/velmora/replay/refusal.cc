@@ -1,6 +1,7 @@
 #include "replay/refusal.h"
 
 #include "log/qso_entries.h"
+#include "util/terminal_excerpt.h"
 
 namespace velmora::cli {
 
@@ -13,7 +14,8 @@ std::string refusalReason(const host::Qso& qso, bool operatorInFrance) {
   report.exchangeReceived = qso.exchangeReceived;
   switch (admissionOf(report, operatorInFrance)) {
     case Admission::WrongMode:
-      return "mode";
+      return (qso.mode.empty() ? std::string("no mode") : "mode " + terminalExcerpt(qso.mode)) +
+             ": only CW and SSB count";
     case Admission::NoExchangeReceived:
       return "no exchange received (give --rcvd-field)";
     case Admission::NoExchangeSent:

@@ -8,8 +8,9 @@
 
 namespace velmora::cli {
 
-// "mode", "no exchange received (give --rcvd-field)", "no exchange sent
-// (give --sent)" or "foreign station worked from outside France".
+// "mode FT8: only CW and SSB count", "no exchange received (give
+// --rcvd-field)", "no exchange sent (give --sent)" or "foreign station
+// worked from outside France".
 std::string refusalReason(const host::Qso& qso, bool operatorInFrance);
 
 }  // namespace velmora::cli

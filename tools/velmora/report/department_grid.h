@@ -2,22 +2,15 @@
 // The French departments as a grid, each with the bands on which it was
 // worked, so that the missing ones stand out: the 96 metropolitan ones in
 // number order ("01" to "19", "2A", "2B", "21" to "95"), then one overseas
-// department for each overseas prefix the plug-in knows, then any other
-// department text the plug-in counted (a "20", a mistyped exchange).
+// department for each overseas prefix the plug-in knows, filled from its
+// code or its prefix (an overseas station sends either, "973" or "FY"),
+// then any other department text the plug-in counted (a "20", a mistyped
+// exchange). The departments are those of stations/french_departments.h.
 
 #include <string>
 #include <vector>
 
 namespace velmora::cli::report {
-
-struct OverseasDepartment {
-  const char* code;    // "971"
-  const char* prefix;  // the plug-in's DXCC prefix for it, "FG"
-  const char* name;    // "Guadeloupe"
-};
-
-// The eleven overseas departments and territories, in code order.
-const std::vector<OverseasDepartment>& overseasDepartments();
 
 struct DepartmentCell {
   std::string code;

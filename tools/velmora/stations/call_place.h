@@ -5,10 +5,16 @@
 // single digit change nothing; /MM (maritime mobile) and /AM (aeronautical
 // mobile) are in no DXCC entity.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace velmora::cli {
+
+// The longest own call sign velmora takes: a call with a prefix and a
+// suffix of either side ("VP2E/F5VEL/P") is far shorter, and the plug-in
+// names the Cabrillo file after it.
+constexpr std::size_t kLongestCallSign = 32;
 
 struct CallPlace {
   std::string part;   // the part of the call (upper case) that decides its country

@@ -1,7 +1,6 @@
 #include "stations/country_file.h"
 
 #include <algorithm>
-#include <iterator>
 #include <sstream>
 
 #include "stations/call_place.h"
@@ -24,9 +23,8 @@ std::string overrideIn(const std::string& alias, char open, char close) {
 
 }  // namespace
 
-std::optional<CountryFile> CountryFile::parse(std::istream& in) {
+std::optional<CountryFile> CountryFile::parse(std::string_view text) {
   CountryFile file;
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   std::size_t pos = 0;
   // Each entity: eight ':'-terminated header fields, then aliases up to ';'.
   while (true) {
@@ -39,7 +37,7 @@ std::optional<CountryFile> CountryFile::parse(std::istream& in) {
         complete = false;
         break;
       }
-      field = std::string(trimAsciiBlanks(std::string_view(text).substr(at, colon - at)));
+      field = std::string(trimAsciiBlanks(text.substr(at, colon - at)));
       at = colon + 1;
     }
     const std::size_t semicolon = complete ? text.find(';', at) : std::string::npos;
@@ -47,7 +45,7 @@ std::optional<CountryFile> CountryFile::parse(std::istream& in) {
     std::string primary = header[7];
     if (!primary.empty() && primary[0] == '*') primary.erase(0, 1);
     file.entities_.push_back({header[0], upperAscii(header[3]), primary});
-    file.addAliases(file.entities_.size() - 1, text.substr(at, semicolon - at));
+    file.addAliases(file.entities_.size() - 1, std::string(text.substr(at, semicolon - at)));
     pos = semicolon + 1;
   }
   if (file.entities_.empty()) return std::nullopt;
@@ -92,15 +90,15 @@ std::optional<Country> CountryFile::lookup(const std::string& call) const {
   return std::nullopt;
 }
 
-std::optional<CountryFile> readCountryFile(const std::string& path) {
-  std::ifstream in;
-  if (!openInputFile(path, in)) return std::nullopt;
-  return CountryFile::parse(in);
-}
-
 CountryFile loadCountryFile(const std::optional<std::string>& path) {
-  const std::string name = path.value_or(kDefaultCountryFile);
-  std::optional<CountryFile> countries = readCountryFile(name);
+  const std::string name = inputName(path.value_or(kDefaultCountryFile));
+  const WholeInput text = readWholeInput(path.value_or(kDefaultCountryFile), kLongestCountryFile);
+  if (text.fault == InputFault::TooLarge) {
+    throw UserError("velmora: country file " + name + " holds more than " +
+                    mebibytes(kLongestCountryFile) + ", the most velmora reads of one");
+  }
+  std::optional<CountryFile> countries;
+  if (text.fault == InputFault::None) countries = CountryFile::parse(text.bytes);
   if (!countries) throw UserError("velmora: cannot read country file " + name);
   return std::move(*countries);
 }

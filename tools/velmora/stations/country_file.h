@@ -4,15 +4,20 @@
 // looked up by exact entry (=CALL) first, then by its longest matching
 // prefix; an entry's own {continent} override wins over the entity's. A
 // portable call is looked up by the part that decides its country
-// (stations/call_place.h); /MM and /AM calls are in no entity.
+// (stations/call_place.h); /MM and /AM calls are in no entity. A country
+// file is read whole, at most kLongestCountryFile bytes (Debian's is a
+// third of a megabyte).
 
-#include <istream>
+#include <cstddef>
 #include <optional>
 #include <unordered_map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora::cli {
+
+constexpr std::size_t kLongestCountryFile = std::size_t{16} << 20;
 
 struct Country {
   std::string name;
@@ -23,7 +28,7 @@ struct Country {
 class CountryFile {
  public:
   // Nothing when the text holds no entity at all.
-  static std::optional<CountryFile> parse(std::istream& in);
+  static std::optional<CountryFile> parse(std::string_view text);
 
   std::optional<Country> lookup(const std::string& call) const;
 
@@ -47,11 +52,9 @@ class CountryFile {
   std::size_t longestPrefix_ = 0;
 };
 
-// Nothing when the file cannot be read or holds no entity.
-std::optional<CountryFile> readCountryFile(const std::string& path);
-
-// The country file at `path`, by default Debian's (hamradio-files); throws
-// UserError when it cannot be read or holds no entity.
+// The country file at `path` ("-": standard input), by default Debian's
+// (hamradio-files); throws UserError when it cannot be read, is larger than
+// kLongestCountryFile or holds no entity.
 CountryFile loadCountryFile(const std::optional<std::string>& path);
 
 }  // namespace velmora::cli

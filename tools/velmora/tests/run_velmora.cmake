@@ -2,7 +2,8 @@
 #   cmake -DSTATUS=<exit status> [-DSTDERR=<regex>] [-DSTDOUT=<regex>]
 #         [-DGOLDEN=<file standard output must equal>]
 #         [-DUNCHANGED=<file that must keep its bytes>]
-#         [-DFILE=<file written by the run> [-DFILE_MATCHES=<regex>] [-DFILE_GOLDEN=<file>]]
+#         [-DFILE=<file written by the run> [-DFILE_MATCHES=<regex>] [-DFILE_LACKS=<regex>]
+#          [-DFILE_GOLDEN=<file>]] [-DINPUT=<file given on standard input>]
 #         [-DWORK=<folder made afresh as a copy of -DEXAMPLES=<folder>>]
 #         -P run_velmora.cmake -- [emulator...] velmora args...
 set(command)
@@ -24,7 +25,10 @@ if(DEFINED UNCHANGED)
 endif()
 
 # No terminal on standard input: the header form of an export is then not shown.
-execute_process(COMMAND ${command} INPUT_FILE /dev/null
+if(NOT DEFINED INPUT)
+  set(INPUT /dev/null)
+endif()
+execute_process(COMMAND ${command} INPUT_FILE "${INPUT}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 set(shown "command: ${command}\nstatus: ${status}\nstdout:\n${out}\nstderr:\n${err}")
 if(NOT status STREQUAL STATUS)
@@ -60,6 +64,9 @@ if(DEFINED FILE)
   file(READ "${FILE}" written)
   if(DEFINED FILE_MATCHES AND NOT written MATCHES "${FILE_MATCHES}")
     message(FATAL_ERROR "${FILE} does not match ${FILE_MATCHES}:\n${written}\n${shown}")
+  endif()
+  if(DEFINED FILE_LACKS AND written MATCHES "${FILE_LACKS}")
+    message(FATAL_ERROR "${FILE} holds ${FILE_LACKS}:\n${written}\n${shown}")
   endif()
   if(DEFINED FILE_GOLDEN)
     expect_golden("${FILE}" "${written}" "${FILE_GOLDEN}")

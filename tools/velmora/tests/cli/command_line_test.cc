@@ -62,6 +62,16 @@ TEST(CommandLine, ChosenCommandRunsWithItsPathsMadeAbsolute) {
   }
 }
 
+// Standard input is a log like any other: "-" stays "-".
+TEST(CommandLine, DashIsStandardInputAndADateAloneEndsWithItsDay) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"score", "-", "--cty", "-"}, {"history", "-", "b.adi"},
+        {"score", "x", "--from", "2011-03-12", "--to", "2011-03-12"}}) {
+    const ParsedCommandLine parsed = parse(args);
+    EXPECT_TRUE(parsed.run) << parsed.text;
+  }
+}
+
 TEST(CommandLine, HelpAndVersionPrintAndEndWithStatusZero) {
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"--help"}, {"score", "--help"}, {"report", "--help"},
@@ -125,7 +135,21 @@ INSTANTIATE_TEST_SUITE_P(
                 "velmora report: --sent: holds a blank"},
         Refusal{{"score", "x", "--out", "p"},
                 "velmora score: The following arguments were not expected: p --out"},
-        Refusal{{"validate"}, "velmora validate: EXCH is required"}));
+        Refusal{{"validate"}, "velmora validate: EXCH is required"},
+        // Checked before any work: what would fail only after the score.
+        Refusal{{"score", ""}, "velmora score: LOG: an empty path"},
+        Refusal{{"history", "a.adi", "--out", ""}, "velmora history: --out: an empty path"},
+        Refusal{{"score", "x", "--call", std::string(100'000, 'F')},
+                "velmora score: --call: a call sign of 100000 characters; at most 32"},
+        Refusal{{"score", "x", "--call", ""}, "velmora score: --call: an empty call sign"},
+        Refusal{{"score", "x", "--to", "2011-03-12", "--from", "2011-03-13"},
+                "velmora score: --to: 2011-03-12 is not after --from 2011-03-13: no QSO would be "
+                "kept"},
+        Refusal{{"history", "x", "--from", "2011-03-12 18:00", "--to", "2011-03-12 18:00"},
+                "velmora history: --to: 2011-03-12 18:00 is not after --from 2011-03-12 18:00: "
+                "no QSO would be kept"},
+        Refusal{{"score", "x", "--bands", "40m,\x1b[2J"},
+                "velmora score: --bands: not a list of known bands: 40m,\\x1b[2J"}));
 
 }  // namespace
 }  // namespace velmora::cli

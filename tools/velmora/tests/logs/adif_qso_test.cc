@@ -53,7 +53,7 @@ TEST(AdifQso, CallWithABlankAndUnknownBandWithoutFrequencyAreSkipped) {
       "<CALL:5>F5ABC<QSO_DATE:8>20110312<TIME_ON:4>0605<BAND:3>sat<EOR>");
   ASSERT_EQ(log.skipped.size(), 2u);
   EXPECT_EQ(log.skipped[0].reason, "the call sign holds a blank");
-  EXPECT_EQ(log.skipped[1].reason, "unknown band without a frequency");
+  EXPECT_EQ(log.skipped[1].reason, "unknown band 'sat' without a frequency");
 }
 
 struct BrokenQso {

@@ -97,8 +97,7 @@ TEST(AdifScanner, BrokenRecordSaysWhatIsWrongWithIt) {
   };
   for (const Case& c : {
            Case{"<CALL>DL1A<EOR>", 1, "field call has no length"},
-           Case{"<CALL:4>DL1A<EOR><CALL:40>DL2B<EOR>", 2,
-                "field call runs past the end of the file"},
+           Case{"<CALL:4>DL1A<EOR><CALL:40>DL2B", 2, "field call runs past the end of the file"},
            Case{"<CALL:4>DL1A<EOR><CALL:4>DL2B\n", 2, "no <EOR> at the end of the file"},
            Case{"<CALL:4>DL1A<EOR><CALL:4>DL2B<MODE:2", 2, "a tag without '>'"},
            Case{"<CALL:4>DL1A<MODE:-2>CW<BAND:x>20m<EOR>", 1, "bad length in field mode"},
@@ -111,12 +110,82 @@ TEST(AdifScanner, BrokenRecordSaysWhatIsWrongWithIt) {
   }
 }
 
+// KLog writes lengths that run past the value into the next tag; a value
+// ends before a well-formed tag, noted once per record, and the fields
+// after it are read, chosen or not.
+TEST(AdifScanner, LengthRunningIntoTheNextTagEndsTheValueThere) {
+  const AdifContents adif = read(
+      "<CALL:5>TM5EE<COMMENT:9> 54 <CONT:2>EU<EOR>"
+      "<CALL:4>DL1A<SRX_STRING:4>75<EOR><CALL:4>DL2B<EOR>"  // the record's end not swallowed
+      "<CALL:4>DL3C<NAME:40>Jo<QTH:20>Metz<EOR>",
+      [](const std::string& name) { return name != "comment"; });
+  ASSERT_EQ(adif.records.size(), 4u);
+  EXPECT_EQ(adif.records[0].field("cont"), "EU");
+  EXPECT_EQ(adif.records[0].fields.count("comment"), 0u);
+  EXPECT_EQ(adif.records[0].lengthNote,
+            "COMMENT's length 9 runs into the next field; read as ' 54 '");
+  EXPECT_EQ(adif.records[1].field("srx_string"), "75");
+  EXPECT_EQ(adif.records[1].lengthNote,
+            "SRX_STRING's length 4 runs into the next field; read as '75'");
+  EXPECT_EQ(adif.records[2].field("call"), "DL2B");
+  EXPECT_EQ(adif.records[2].lengthNote, "");
+  EXPECT_EQ(adif.records[3].field("qth"), "Metz");
+  EXPECT_EQ(adif.records[3].lengthNote,
+            "NAME's length 40 runs into the next field; read as 'Jo' (and 1 more field like it)");
+}
+
+// A '<' that begins no well-formed tag is the value's own; so is a tag
+// whose length is right.
+TEST(AdifScanner, ValueHoldingALessThanSignIsKeptWhole) {
+  const AdifContents adif =
+      read("<COMMENT:12>73 <3 a<b c<<CALL:4>DL1A<NOTES:9><b>hi</b><EOR>");
+  ASSERT_EQ(adif.records.size(), 1u);
+  EXPECT_EQ(adif.records[0].field("comment"), "73 <3 a<b c<");
+  EXPECT_EQ(adif.records[0].field("notes"), "<b>hi</b>");
+  EXPECT_EQ(adif.records[0].lengthNote, "");
+}
+
+// LoTW: a free-text header, one field a line with "// comments" after the
+// values, and a closing tag without a length.
+TEST(AdifScanner, LotwCommentsArePassedOverAndItsClosingTagEndsTheFile) {
+  const AdifContents adif = read(
+      "ARRL Logbook of the World Status Report\nfor F5VEL\n\n<PROGRAMID:4>LoTW\n<eoh>\n\n"
+      "<CALL:5>UA3XX\n<QSO_DATE:8>20110312 // QSO Date\n<STATE:2>SM // Smolenskaya\n<eor>\n\n"
+      "<APP_LoTW_EOF>\n<CALL:4>NOPE");
+  ASSERT_EQ(adif.records.size(), 1u);
+  EXPECT_TRUE(adif.skipped.empty());
+  EXPECT_EQ(adif.records[0].field("qso_date"), "20110312");
+  EXPECT_EQ(adif.records[0].field("state"), "SM");
+}
+
+// Hostile lengths and tags: never more memory than the limits, and the
+// records after them read.
+TEST(AdifScanner, AbsurdLengthsAndTagsBreakOnlyTheirRecord) {
+  const std::string longTag = "<" + std::string(5000, 'X') + ":1>y";
+  const AdifContents adif = read(
+      "<COMMENT:9223372036854775808>x<EOR>"  // no length of this machine
+      "<COMMENT:9223372036854775807>x<CALL:4>DL2B<EOR>" +  // cut at the next tag
+      longTag + "<EOR>" +
+      "<CALL:70000>" + std::string(70'000, 'C') + "<EOR>" +
+      "<CALL\x1b[31m>DL5E<EOR><CALL:4>DL6F<EOR>");
+  ASSERT_EQ(adif.skipped.size(), 4u);
+  EXPECT_EQ(adif.skipped[0].broken, "bad length in field comment");
+  EXPECT_EQ(adif.skipped[1].broken, "a tag of more than 256 characters: '<" +
+                                        std::string(39, 'X') + "...'");
+  EXPECT_EQ(adif.skipped[2].broken, "field call is longer than 65536 bytes");
+  EXPECT_EQ(adif.skipped[3].broken, "field call\\x1b[31m has no length");
+  ASSERT_EQ(adif.records.size(), 2u);
+  EXPECT_EQ(adif.records[0].record, 2);
+  EXPECT_EQ(adif.records[0].field("call"), "DL2B");
+  EXPECT_EQ(adif.records[1].record, 6);
+  EXPECT_EQ(adif.records[1].field("call"), "DL6F");
+}
+
 TEST(AdifScanner, FieldsNotChosenAreReadPastWhateverTheyHold) {
   const AdifContents adif =
-      read("<CALL:4>DL1A<COMMENT:12>x<EOR><CALL:4>DL2B<EOR>", [](const std::string& name) {
-        return name == "call";
-      });
-  ASSERT_EQ(adif.records.size(), 1u);
+      read("<CALL:4>DL1A<COMMENT:12>x<y>\r\n<z:>ab<EOR><CALL:4>DL2B<EOR>",
+           [](const std::string& name) { return name == "call"; });
+  ASSERT_EQ(adif.records.size(), 2u);
   EXPECT_EQ(adif.records[0].fields.size(), 1u);
   EXPECT_EQ(adif.records[0].field("call"), "DL1A");
   ASSERT_EQ(adif.skipped.size(), 0u);

@@ -65,6 +65,24 @@ TEST(CabrilloReader, BrokenQsoLinesAreSkippedWithTheirNumberAndWhy) {
   }
 }
 
+// Old Macintosh programs end lines with CR alone; a hostile line of
+// megabytes costs no more than the limit.
+TEST(CabrilloReader, CarriageReturnLineEndsAndOverlongLines) {
+  const ReadRecords log = read(
+      "START-OF-LOG: 3.0\rCALLSIGN: F5VEL\r"
+      "QSO:  7050 PH 2011-03-12 0605 F5VEL 59 69 DL1ABC 57 012\r"
+      "QSO:  7050 PH 2011-03-12 0606 F5VEL 59 69 DL2ABC 57 " + std::string(200'000, '1') + "\r"
+      "SOAPBOX: " + std::string(200'000, 'x') + "\r"
+      "QSO:  7050 PH 2011-03-12 0607 F5VEL 59 69 DL3ABC 57 014\rEND-OF-LOG:\r");
+  EXPECT_EQ(log.headerCall, "F5VEL");
+  ASSERT_EQ(log.qsos.size(), 2u);
+  EXPECT_EQ(log.qsos[1].call, "DL3ABC");
+  EXPECT_EQ(log.qsos[1].record, 3);
+  ASSERT_EQ(log.skipped.size(), 1u);
+  EXPECT_EQ(log.skipped[0].record, 2);
+  EXPECT_EQ(log.skipped[0].reason, "a line of more than 4096 characters");
+}
+
 TEST(CabrilloReader, TransmitterColumnXQsoLinesAndTheCallsignHeader) {
   const ReadRecords log = read(
       "START-OF-LOG: 3.0\nCALLSIGN: f5vel\n"

@@ -10,7 +10,7 @@ namespace {
 
 struct Frequency {
   const char* text;
-  std::optional<std::uint32_t> hz;
+  std::optional<std::uint64_t> hz;
 };
 
 void PrintTo(const Frequency& frequency, std::ostream* out) {
@@ -29,7 +29,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Frequency{"7.1", 7100000u}, Frequency{"0.1357", 135700u},
                     Frequency{"28", 28000000u}, Frequency{".5", 500000u},
                     Frequency{"14.0259999", 14025999u},  // below one Hz dropped
-                    Frequency{"4294.967295", 4294967295u}, Frequency{"4294.967296", std::nullopt},
+                    Frequency{"4294.967296", 4294967296u},  // beyond 32 bits: 3cm and up
+                    Frequency{"18446744073709.551615", 18446744073709551615u},
+                    Frequency{"18446744073709.551616", std::nullopt},
                     Frequency{"", std::nullopt}, Frequency{".", std::nullopt},
                     Frequency{"7,05", std::nullopt}, Frequency{"1.2.3", std::nullopt},
                     Frequency{"-7", std::nullopt}, Frequency{"7.05 ", std::nullopt}));

@@ -24,10 +24,24 @@ TEST(LogFormat, ByteOrderMarkIsSkippedAndOtherTextIsNoLog) {
   EXPECT_EQ(adif.get(), '<');
   std::istringstream cabrillo("\xEF\xBB\xBFSTART-OF-LOG: 3.0\r\n");
   EXPECT_EQ(detectLogFormat(cabrillo), LogFormat::Cabrillo);
-  for (const char* text : {"", "\xEF\xBB\xBF", "Name,Call,Band\nJean,F5VEL,40m\n", "   \n"}) {
+  for (const char* text : {"Name,Call,Band\nJean,F5VEL,40m\n", "<html><b>log</b></html>",
+                           "a <3 b"}) {
     std::istringstream other(text);
     EXPECT_EQ(detectLogFormat(other), LogFormat::Unknown) << text;
   }
+  for (const char* text : {"", "\xEF\xBB\xBF", "   \r\n\t"}) {
+    std::istringstream blank(text);
+    EXPECT_EQ(detectLogFormat(blank), LogFormat::Empty) << text;
+  }
+}
+
+// A header of free text before the first tag, as long as the window allows.
+TEST(LogFormat, LongAdifHeaderIsToldByItsFirstTag) {
+  const std::string notes(200'000, 'n');
+  std::istringstream longHeader("Exported by hand\n" + notes + "\n<ADIF_VER:5>3.1.0<EOH>");
+  EXPECT_EQ(detectLogFormat(longHeader), LogFormat::Adif);
+  std::istringstream beyond(std::string(kFormatWindow, 'n') + "<CALL:4>DL1A<EOR>");
+  EXPECT_EQ(detectLogFormat(beyond), LogFormat::Unknown);
 }
 
 }  // namespace

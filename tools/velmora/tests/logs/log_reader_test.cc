@@ -58,6 +58,51 @@ TEST(LogReader, ExchangeFromAnyFieldReportsTakenOutAndBandEdges) {
   EXPECT_EQ(log.tally.skipped[0].reason, "the received exchange holds a blank");
 }
 
+// LoTW and many general loggers write no signal reports: the Cabrillo line
+// needs both, so a QSO gets its mode's usual one and is counted.
+TEST(LogReader, MissingReportsAreTheUsualOnesOfTheMode) {
+  const std::string qso = "<CALL:5>F5ABC<QSO_DATE:8>20110312<TIME_ON:4>0605<BAND:3>40M";
+  const LogRead log = read(qso + "<MODE:2>cw<EOR>" + qso + "<MODE:3>SSB<RST_RCVD:2>57<EOR>" + qso +
+                           "<MODE:3>FT8<EOR>" + qso +
+                           "<MODE:2>CW<RST_SENT:3>579<RST_RCVD:3>559<EOR>");
+  ASSERT_EQ(log.qsos.size(), 4u);
+  EXPECT_EQ(log.qsos[0].mode, "CW");  // ADIF's modes in any letter case
+  EXPECT_EQ(log.qsos[0].rstSent, "599");
+  EXPECT_EQ(log.qsos[0].rstReceived, "599");
+  EXPECT_EQ(log.qsos[1].rstSent, "59");
+  EXPECT_EQ(log.qsos[1].rstReceived, "57");  // the log's own is kept
+  EXPECT_EQ(log.qsos[2].rstSent, "");  // no usual report: the plug-in refuses the mode anyway
+  EXPECT_EQ(log.qsos[3].rstSent, "579");
+  EXPECT_EQ(log.tally.reportsSupplied, 2);
+}
+
+// What reading did with odd records reaches the tally once, in record
+// order, for the QSOs kept and the records skipped; not for QSOs left out.
+TEST(LogReader, NotesOfOddRecordsReachTheTally) {
+  ReadOptions options;
+  options.selection.bands = {"20m", "40m"};
+  const std::string head = "<QSO_DATE:8>20110312<TIME_ON:4>0605<MODE:2>CW";
+  const LogRead log = read("<CALL:5>TM5EE" + head + "<BAND:3>40m<COMMENT:9> 54 <SRX:2>54<EOR>"
+                           "<CALL:5>DL1AB" + head + "<BAND:3>40m<FREQ:6>14.020<EOR>"
+                           "<CALL:5>DL2AB" + head + "<BAND:3>15m<FREQ:6>14.020<EOR>"
+                           "<CALL:5>DL3AB" + head + "<BAND:3>40m<FREQ:5>3.510<EOR>"
+                           "<CALL:5>DL4AB<QSO_DATE:8>2011031<TIME_ON:5>0605<BAND:3>40m<EOR>",
+                           options);
+  ASSERT_EQ(log.qsos.size(), 3u);
+  EXPECT_EQ(log.qsos[2].band, "20m");
+  ASSERT_EQ(log.tally.notes.size(), 4u);
+  EXPECT_EQ(log.tally.notes[0].record, 1);
+  EXPECT_EQ(log.tally.notes[0].call, "TM5EE");
+  EXPECT_EQ(log.tally.notes[0].kind, ReadingNoteKind::LengthRunsIntoNextTag);
+  EXPECT_EQ(log.tally.notes[1].record, 2);
+  EXPECT_EQ(log.tally.notes[1].kind, ReadingNoteKind::BandFromFrequency);
+  EXPECT_EQ(log.tally.notes[2].record, 3);
+  EXPECT_EQ(log.tally.notes[3].record, 5);  // skipped, its overrun told all the same
+  EXPECT_EQ(log.tally.notes[3].kind, ReadingNoteKind::LengthRunsIntoNextTag);
+  EXPECT_EQ(log.tally.otherBands, 1);  // DL3AB on 80m: its note is not told
+  EXPECT_EQ(log.tally.notesOf(ReadingNoteKind::BandFromFrequency), 2);
+}
+
 TEST(LogReader, PeriodAndBandsLeaveQsosOutAndEveryRecordIsCountedOnce) {
   ReadOptions options;
   options.selection.from = parseUtcMoment("2011-03-12 06:00", false);
@@ -128,10 +173,12 @@ TEST(LogReader, LogWithoutAQsoToReplayIsRefused) {
 TEST(LogReader, FileThatIsMissingAFolderOrNoLogIsRefusedByName) {
   testing::WorkingFolder folder;
   folder.writeFile("log.csv", "Name,Call\nJean,F5VEL\n");
+  folder.writeFile("empty.adi", "");
   const std::pair<std::string, std::string> cases[] = {
       {(folder.path() / "none.adi").string(), "velmora: cannot read log "},
       {folder.path().string(), "velmora: cannot read log "},
       {(folder.path() / "log.csv").string(), "velmora: "},
+      {(folder.path() / "empty.adi").string(), "velmora: "},
   };
   for (const auto& [path, complaint] : cases) {
     try {
@@ -140,6 +187,11 @@ TEST(LogReader, FileThatIsMissingAFolderOrNoLogIsRefusedByName) {
     } catch (const UserError& error) {
       EXPECT_EQ(std::string(error.what()).rfind(complaint + path, 0), 0u) << error.what();
     }
+  }
+  try {
+    openLogFile((folder.path() / "empty.adi").string(), ReadOptions{});
+  } catch (const UserError& error) {
+    EXPECT_EQ(error.what(), "velmora: " + (folder.path() / "empty.adi").string() + " is empty");
   }
 }
 

@@ -12,7 +12,7 @@ TEST(ReferenceHistory, LatestDepartmentOfEachFrenchStationSortedByCall) {
       "France:14:27:EU:46.00:-2.00:-1.0:F:\n    F;\n"
       "Martinique:08:11:NA:14.6:61.0:4.0:FM:\n    FM;\n"
       "Fed. Rep. of Germany:14:28:EU:51.00:-10.00:-1.0:DL:\n    DL;\n");
-  const CountryFile countries = *CountryFile::parse(text);
+  const CountryFile countries = *CountryFile::parse(text.str());
   ReferenceHistory history;
   LogQso qso;
   qso.time = {2012, 3, 10, 6, 0, 0};  // a later contest, taken first
@@ -22,12 +22,13 @@ TEST(ReferenceHistory, LatestDepartmentOfEachFrenchStationSortedByCall) {
   EXPECT_EQ(history.passedOver(), 0);
   qso.time = {2011, 3, 12, 6, 0, 0};
   for (auto [call, exchange] : {std::pair{"F6XYZ", "75"}, {"F5ABC", " 2a "}, {"DL1AA", "12"},
-                                {"FM5AB", "972"}}) {
+                                {"FM5AB", "972"}, {"F8AAA", "99"}, {"F8BBB", "X"}}) {
     qso.call = call;
     qso.exchangeReceived = exchange;
     history.add(qso, countries);
   }
-  EXPECT_EQ(history.passedOver(), 1);  // FM5AB's 972 is no department
+  // FM5AB's 972 does not fit the file; 99 and X are no departments.
+  EXPECT_EQ(history.passedOver(), 3);
   EXPECT_EQ(history.size(), 2u);
   EXPECT_EQ(history.text(), "F5ABC 2A\r\nF6XYZ 92\r\n");
 }

@@ -57,7 +57,7 @@ TEST_F(ContestTest, RefusalsSayWhyAndStationsInNoEntityAreNeverOffered) {
   digital.mode = "FT8";
   const Offer refused = contest.offer(digital);
   EXPECT_EQ(refused.fate, QsoFate::Refused);
-  EXPECT_EQ(refused.note, "mode");
+  EXPECT_EQ(refused.note, "mode FT8: only CW and SSB count");
   const Offer atSea = contest.offer(qsoWith("DL1XX/MM", 2));
   EXPECT_EQ(atSea.fate, QsoFate::NoEntity);
   EXPECT_EQ(atSea.note, "/MM is in no DXCC entity");

@@ -11,7 +11,7 @@ TEST(QsoMapping, CountryFileGivesPrefixAndContinentAndTheTimeIsTheHostsDayCount)
   std::istringstream cty(
       "Guadeloupe: 08: 11: NA: 16.13: 61.67: 4.0: FG:\n FG,=TO5C{SA};\n"
       "Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\n DL;\n");
-  const CountryFile countries = *CountryFile::parse(cty);
+  const CountryFile countries = *CountryFile::parse(cty.str());
   LogQso qso;
   qso.call = "FG5AB";
   qso.time = {2011, 3, 12, 12, 0, 0};
@@ -28,7 +28,7 @@ TEST(QsoMapping, CountryFileGivesPrefixAndContinentAndTheTimeIsTheHostsDayCount)
 
 TEST(QsoMapping, ContinentOfTheLogOverridesTheCountryFile) {
   std::istringstream cty("Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\n DL;\n");
-  const CountryFile countries = *CountryFile::parse(cty);
+  const CountryFile countries = *CountryFile::parse(cty.str());
   LogQso qso;
   qso.call = "DL1ABC";
   qso.continent = "AF";

@@ -73,7 +73,7 @@ TEST_F(ContestTimelineTest, RecordsTheVerdictBeforeAndTheSummaryAfterEachQso) {
   EXPECT_EQ(timeline.tally.repeats[0].reason, "record 2 on 40m");
   ASSERT_EQ(timeline.tally.refused.size(), 1u);
   EXPECT_EQ(timeline.tally.refused[0].record, 4);
-  EXPECT_EQ(timeline.tally.refused[0].reason, "mode");
+  EXPECT_EQ(timeline.tally.refused[0].reason, "mode FT8: only CW and SSB count");
   ASSERT_EQ(timeline.tally.skipped.size(), 1u);
   EXPECT_EQ(timeline.tally.skipped[0].record, 6);
   EXPECT_NE(timeline.summary.find("Total\t 3\t"), std::string::npos) << timeline.summary;

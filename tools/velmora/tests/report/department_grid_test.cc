@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "classify/prefix_list.h"
-
 namespace velmora::cli::report {
 namespace {
 
@@ -19,22 +17,6 @@ TEST(DepartmentGrid, MetropolitanDepartmentsInNumberOrderWithCorsicaInPlaceOf20)
     EXPECT_FALSE(cell.worked()) << cell.code;
     EXPECT_EQ(cell.bands.size(), 2u);
   }
-}
-
-TEST(DepartmentGrid, OneOverseasDepartmentForEachOverseasPrefixOfThePlugin) {
-  std::vector<std::string> prefixes;
-  for (const OverseasDepartment& overseas : overseasDepartments()) {
-    EXPECT_EQ(classifyPrefix(overseas.prefix), PrefixClass::Overseas) << overseas.prefix;
-    EXPECT_EQ(std::string(overseas.code).size(), 3u);
-    prefixes.push_back(overseas.prefix);
-  }
-  std::vector<std::string> expected;
-  for (const FrenchPrefix& french : kFrenchPrefixList) {
-    if (french.prefixClass == PrefixClass::Overseas) expected.emplace_back(french.prefix);
-  }
-  std::sort(prefixes.begin(), prefixes.end());
-  std::sort(expected.begin(), expected.end());
-  EXPECT_EQ(prefixes, expected);
 }
 
 TEST(DepartmentGrid, EachCellHoldsItsBandsAndUnknownTextsGoToOthers) {
@@ -54,6 +36,19 @@ TEST(DepartmentGrid, EachCellHoldsItsBandsAndUnknownTextsGoToOthers) {
   ASSERT_EQ(grid.others.size(), 1u);
   EXPECT_EQ(grid.others[0].code, "20");
   EXPECT_EQ(grid.others[0].bands, (std::vector<bool>{false, true, false}));
+}
+
+// Overseas stations send their prefix as often as their department's code.
+TEST(DepartmentGrid, OverseasBoxIsFilledFromTheCodeOrThePrefix) {
+  const DepartmentGrid grid = departmentGrid({{"FY", 0}, {"FM", 1}, {"972", 0}, {"FX", 1}}, 2);
+  auto overseas = [&](const std::string& code) {
+    return std::find_if(grid.overseas.begin(), grid.overseas.end(),
+                        [&](const DepartmentCell& c) { return c.code == code; })->bands;
+  };
+  EXPECT_EQ(overseas("973"), (std::vector<bool>{true, false}));
+  EXPECT_EQ(overseas("972"), (std::vector<bool>{true, true}));
+  ASSERT_EQ(grid.others.size(), 1u);  // nothing but the text that is no department
+  EXPECT_EQ(grid.others[0].code, "FX");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ TEST(LeftOutSection, CountsAndListsWhatTheReplayLeftOut) {
   ContestTimeline timeline;
   timeline.tally.kept = 7;  // with a record skipped and one outside the period: 9 read
   timeline.tally.accepted = 3;
-  timeline.tally.skipped = {{9, "bad date"}};
+  timeline.tally.skipped = {{9, "bad date", {}}};
   timeline.tally.refused = {{4, "F6BBB", "mode"}, {2, "DL1XX", "mode"}};
   timeline.tally.repeats = {{5, "F5AAA", "record 1 on 40m"}};
   timeline.tally.noEntity = {{7, "F6X/MM", "/MM is in no DXCC entity"}};
