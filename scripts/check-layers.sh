@@ -30,7 +30,7 @@
 #                  reference file, the header form's answers
 #   3  report/     the report page
 #   4  cli/        the command line, one file per command
-#   5  (its root)  main.cc, and how the process starts
+#   5  (its root)  main.cc
 #
 # A bare include ("x.h") must name a file of the including file's folder.
 # Tests stand outside the floors (tests/, tools/velmora/tests/).

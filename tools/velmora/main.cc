@@ -14,11 +14,9 @@
 #include <cstdio>
 #endif
 
-#include "allocator_tuning.h"
 #include "cli/commands.h"
 
 int main(int argc, char** argv) {
-  velmora::cli::restartWithHugePagesForLargeBlocks(argv);
 #if defined(_WIN32)
   // The plug-in's text goes out byte for byte, CR LF as it wrote them.
   _setmode(_fileno(stdout), _O_BINARY);
