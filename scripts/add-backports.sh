@@ -14,8 +14,8 @@ if [ ! -f "$list" ]; then
   # (it knows them only once their lists have been fetched).
   release_archive() { apt-cache policy | awk -v release="$VERSION_CODENAME/main" '$3 == release { print $2; exit }'; }
   archive=$(release_archive)
-  [ -n "$archive" ] || { apt-get update -qq; archive=$(release_archive); }
+  [ -n "$archive" ] || { "$(dirname "$0")/apt-update.sh"; archive=$(release_archive); }
   [ -n "$archive" ] || { echo "add-backports: no archive of Debian $VERSION_CODENAME in this machine's apt sources" >&2; exit 1; }
   echo "deb $archive $suite main" >"$list"
 fi
-apt-get update -qq
+"$(dirname "$0")/apt-update.sh"

@@ -28,9 +28,12 @@
 #   2  replay/     the contest on the plug-in, the replay of a log
 #      outputs/    the summary read and laid out, the tally's lines, the
 #                  reference file, the header form's answers
+#      sources/    the loggers' datagrams read into events, pure functions
 #   3  report/     the report page
-#   4  cli/        the command line, one file per command
-#   5  (its root)  main.cc
+#   4  live/       velmora live: the listeners, the journal, the live page,
+#                  the scoreboard posts, on one event loop
+#   5  cli/        the command line, one file per command
+#   6  (its root)  main.cc
 #
 # A bare include ("x.h") must name a file of the including file's folder.
 # Tests stand outside the floors (tests/, tools/velmora/tests/).
@@ -47,7 +50,8 @@ declare -A src_floor=(
 declare -A src_forbidden=([platform]="only the platform includes itself")
 
 declare -A velmora_floor=(
-  [util]=0 [logs]=1 [stations]=1 [replay]=2 [outputs]=2 [report]=3 [cli]=4 [.]=5
+  [util]=0 [logs]=1 [stations]=1 [replay]=2 [outputs]=2 [sources]=2 [report]=3 [live]=4
+  [cli]=5 [.]=6
   # Below every floor of velmora: the core's folders and host/.
   [text]=-1 [ports]=-1 [files]=-1 [classify]=-1 [log]=-1 [score]=-1 [checks]=-1
   [cabrillo]=-1 [host]=-1

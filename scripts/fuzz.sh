@@ -23,7 +23,8 @@ export TMPDIR="$root/build/fuzz/tmp"
 rm -rf "$TMPDIR"
 mkdir -p "$TMPDIR"
 for target in entry_sequence_fuzzer ref_file_fuzzer settings_file_fuzzer \
-              adif_reader_fuzzer cabrillo_reader_fuzzer; do
+              adif_reader_fuzzer cabrillo_reader_fuzzer hand_over_fuzzer \
+              n1mm_packet_fuzzer wsjtx_packet_fuzzer; do
   corpus="$root/build/fuzz/corpus/$target"
   log="$root/build/fuzz/$target.log"
   mkdir -p "$corpus"

@@ -13,6 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 linux_build=(
   cmake make g++                    # the native build of velmora and libStats.so
   libcli11-dev                      # velmora's command-line parser (header-only, also for MinGW)
+  libboost-dev                      # velmora live: Asio, Beast, PropertyTree (header-only, also for MinGW)
   hamradio-files                    # the country file cty.dat, velmora's default
 )
 the_rest=(
@@ -28,6 +29,7 @@ the_rest=(
   python3                           # the page checks and the benchmark table
   help2man                          # velmora's manual page, from its help
   dpkg-dev lintian                  # the Debian package's dependencies (dpkg-shlibdeps), its check
+  strace                            # velmora's tests: kills aimed at its writes, the files an export writes
 )
 case "${1:-}" in
   --linux-build) packages=("${linux_build[@]}") ;;
@@ -53,7 +55,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   if [[ " ${missing[*]} " == *:i386* ]]; then
     dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   fi
-  apt-get update -qq
+  "$here/apt-update.sh"
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 

@@ -7,7 +7,6 @@
 #include "cabrillo/cabrillo_writer.h"
 #include "cabrillo/header_settings.h"
 #include "cabrillo/multi_line_forms.h"
-#include "files/whole_file.h"
 
 namespace velmora {
 namespace {
@@ -37,13 +36,14 @@ bool CabrilloExport::prepareHeader(const std::string& myCall, SettingsStore& set
   return ok;
 }
 
-MessageRequest CabrilloExport::exportLog(const QsoLog& log, int claimedScore) const {
+MessageRequest CabrilloExport::exportLog(const QsoLog& log, int claimedScore,
+                                         const WriteRemarks& remarks) const {
   const std::string fileName = basePath_ + ".cbr";
   // The extra header file is made when absent even if the log cannot be.
   const std::string extraHeader = readOrCreateExtraHeader(kExtraHeaderFile);
   const bool produced =
       isAcceptableBasePath(basePath_) &&
-      writeFileReplacing(fileName, cabrilloLog(fields_, claimedScore, extraHeader, log));
+      writeFileReplacing(fileName, cabrilloLog(fields_, claimedScore, extraHeader, log), remarks);
   return produced ? outputMessage("File produced: " + fileName, MessageIcon::Information)
                   : outputMessage("File not produced: " + fileName, MessageIcon::Error);
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "files/whole_file.h"
 #include "log/qso_log.h"
 #include "ports/header_fields.h"
 #include "ports/platform.h"
@@ -23,8 +24,11 @@ class CabrilloExport {
   // over any earlier one and returns the message that tells the operator
   // whether it was produced. The extra header file is created empty when
   // absent, whatever the base path. A base path that no file may carry
-  // writes nothing; a failure never destroys an earlier file.
-  MessageRequest exportLog(const QsoLog& log, int claimedScore) const;
+  // writes nothing; a failure never destroys an earlier file. `remarks`
+  // hears how the file is written where that is out of the ordinary (in
+  // place, over a file with other names), before it is written.
+  MessageRequest exportLog(const QsoLog& log, int claimedScore,
+                           const WriteRemarks& remarks = {}) const;
 
  private:
   HeaderFields fields_;  // address and soapbox in stored form

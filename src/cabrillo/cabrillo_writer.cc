@@ -25,7 +25,9 @@ std::string cabrilloLog(const HeaderFields& header, int claimedScore, std::strin
   line(out, "POWER: ", header.power);
   line(out, "CLAIMED-SCORE: ", std::to_string(claimedScore));
   line(out, "CLUB: ", header.club);
-  out += "CONTEST: Velmora\r\n";
+  out += "CONTEST: ";
+  out += kCabrilloContestName;
+  out += "\r\n";
   out += "CREATED-BY: Qelt \r\n";
   line(out, "NAME: ", header.name);
   line(out, kAddressTag, storedToHeader(header.address, kAddressTag));

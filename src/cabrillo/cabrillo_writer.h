@@ -11,6 +11,9 @@
 
 namespace velmora {
 
+// The contest's name, as its CONTEST: line gives it.
+inline constexpr std::string_view kCabrilloContestName = "Velmora";
+
 // The whole file. `header` holds address and soapbox in stored form; each
 // of their line breaks starts a new header line of the same tag. Other field
 // values are written unchanged; an empty one still gives its line. The QSO

@@ -10,11 +10,9 @@
 #include <string>
 
 #include "ports/platform.h"
+#include "ports/settings_file.h"
 
 namespace velmora {
-
-// The settings file the plug-in uses, relative to the current directory.
-extern const char* const kSettingsFileName;
 
 class FileSettingsStore : public SettingsStore {
  public:

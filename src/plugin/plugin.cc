@@ -53,7 +53,13 @@ Plugin::Result Plugin::summarize() {
       velmora::summarize(log_, bands_, OperatorStation{state_.operatorInFrance(), state_.myAreaTag});
   platform_.settings.write("Settings", "Claimed", std::to_string(summary.score));
   resultText_ = std::move(summary.text);
-  if (state_.exportRequested) platform_.ui.showMessage(cabrillo_.exportLog(log_, summary.score));
+  if (state_.exportRequested) {
+    OperatorUi& ui = platform_.ui;
+    const MessageRequest produced = cabrillo_.exportLog(log_, summary.score, [&ui](const std::string& text) {
+      ui.remark(MessageRequest{text, std::string("Output"), MessageIcon::None, true});
+    });
+    ui.showMessage(produced);
+  }
   return Result{resultText_, state_.exportRequested};
 }
 

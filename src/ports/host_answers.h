@@ -12,11 +12,18 @@
 // SOAPBOX), and stays valid until the next call; null keeps the field's
 // value. The Windows dialog then opens with the answers in place; the Linux
 // form on a terminal asks as usual, and without one closes with OK.
+//
+// Such a host may also hear every message the plug-in shows (the export's
+// "File produced: F6BBB.cbr"), to know what became of a file it asked for:
+// it defines and exports kHostMessagesEntry, of type HostMessages, which the
+// platform calls with the caption (null: the system's default) and the text
+// of each message as it shows it.
 
 #include "ports/header_fields.h"
 
 extern "C" {
 typedef const char* (*HostAnswers)(const char* label);
+typedef void (*HostMessages)(const char* caption, const char* text);
 }
 
 // How a host program marks its definition of the entry for export.
@@ -29,6 +36,7 @@ typedef const char* (*HostAnswers)(const char* label);
 namespace velmora {
 
 inline constexpr const char* kHostAnswersEntry = "VelmoraHostAnswer";
+inline constexpr const char* kHostMessagesEntry = "VelmoraHostMessage";
 
 // Puts what `answers` gives for each field into `fields`.
 inline void takeHostAnswers(HostAnswers answers, HeaderFields& fields) {

@@ -26,6 +26,10 @@ class OperatorUi {
  public:
   virtual ~OperatorUi() = default;
   virtual void showMessage(const MessageRequest& request) = 0;
+  // A remark that never waits for the operator (how a file is being
+  // written: in place, over a file with other names), for a platform with a
+  // quiet place to show it; by default it is not shown.
+  virtual void remark(const MessageRequest& request) { (void)request; }
   // Shows the Cabrillo header dialog modally with `fields` filled in. On OK
   // the operator's texts are put back into `fields` and the result is true;
   // on CANCEL, or when no dialog can be shown, `fields` stays as it was and

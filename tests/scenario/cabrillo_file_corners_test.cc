@@ -25,18 +25,22 @@ namespace {
 namespace fs = std::filesystem;
 
 // 250 characters and ".cbr" fit the 255 that a file name may have (ext4),
-// with no room left for the temporary file's ".part".
+// with no room left for the temporary file's dot, number and ".part".
 const std::string kLongCall = "F" + std::string(249, 'K');
+const std::string kNoRoomForATemporary = "its name leaves no room for a temporary file's";
 
 using Names = std::vector<std::string>;
 
 class CabrilloFileCorners : public ExportingScenario {
  protected:
   ::testing::AssertionResult produced(const std::string& fileName) {
-    return announced("File produced: " + fileName, 64);
+    return announced({{"File produced: " + fileName, std::string("Output"), 64}});
   }
   ::testing::AssertionResult notProduced(const std::string& fileName) {
-    return announced("File not produced: " + fileName, 16);
+    return announced({{"File not produced: " + fileName, std::string("Output"), 16}});
+  }
+  ::testing::AssertionResult producedInPlace(const std::string& fileName, const std::string& reason) {
+    return announced(inPlace(fileName, reason, {"File produced: " + fileName, std::string("Output"), 64}));
   }
 
   // The names in a folder under the working folder, sorted.
@@ -70,13 +74,13 @@ class CabrilloFileCorners : public ExportingScenario {
 #endif
 
  private:
-  // One summary request: the summary, and exactly this message in "Output".
-  ::testing::AssertionResult announced(const std::string& text, unsigned style) {
+  // One summary request: the summary, and exactly these messages.
+  ::testing::AssertionResult announced(const std::vector<ExpectedMessage>& expected) {
     std::vector<ShownMessage> shown;
     if (!hasLine(request(shown), "Total\t 1\t 6\t 1\t  0")) {
       return ::testing::AssertionFailure() << "no summary";
     }
-    return shownExactly(shown, {{text, "Output", style}});
+    return shownExactly(shown, expected);
   }
 };
 VELMORA_SCENARIO_SUITE_PLAIN_NAMES(CabrilloFileCorners);
@@ -89,7 +93,9 @@ TEST_P(CabrilloFileCorners, FolderThatTakesNoNewFileHasTheEarlierLogWrittenInPla
   startExporting();
   logOneQso();
   makeFolderReadOnly("F6BBB.cbr");
-  EXPECT_TRUE(inUnprivilegedChild([this] { return static_cast<bool>(produced("F6BBB.cbr")); }));
+  EXPECT_TRUE(inUnprivilegedChild([this] {
+    return static_cast<bool>(producedInPlace("F6BBB.cbr", "this folder takes no new file"));
+  }));
   EXPECT_TRUE(isTheNewLog(folder().readFile("F6BBB.cbr")));
   EXPECT_EQ(names(), Names{"F6BBB.cbr"});  // no temporary file, nor an extra header file
 }
@@ -98,7 +104,7 @@ TEST_P(CabrilloFileCorners, FolderThatTakesNoNewFileHasTheEarlierLogWrittenInPla
 TEST_P(CabrilloFileCorners, NameTooLongForTheTemporaryIsWrittenInPlace) {
   startExporting(kLongCall);
   logOneQso();
-  EXPECT_TRUE(produced(kLongCall + ".cbr"));
+  EXPECT_TRUE(producedInPlace(kLongCall + ".cbr", kNoRoomForATemporary));
   EXPECT_TRUE(isTheNewLog(folder().readFile(kLongCall + ".cbr")));
   EXPECT_EQ(names(), (Names{kLongCall + ".cbr", "cabrillo.ini"}));
 }
@@ -109,7 +115,9 @@ TEST_P(CabrilloFileCorners, NameTooLongForTheTemporaryInAFolderThatTakesNoNewFil
   startExporting(kLongCall);
   logOneQso();
   makeFolderReadOnly(kLongCall + ".cbr");
-  EXPECT_TRUE(inUnprivilegedChild([this] { return static_cast<bool>(produced(kLongCall + ".cbr")); }));
+  EXPECT_TRUE(inUnprivilegedChild([this] {
+    return static_cast<bool>(producedInPlace(kLongCall + ".cbr", kNoRoomForATemporary));
+  }));
   EXPECT_TRUE(isTheNewLog(folder().readFile(kLongCall + ".cbr")));
   EXPECT_EQ(names(), Names{kLongCall + ".cbr"});
 }

@@ -42,6 +42,20 @@ class ExportingScenario : public PluginScenario {
   static bool hasLine(const std::string& text, const std::string& line) {
     return text.find(line + "\r\n") != std::string::npos;
   }
+
+  // The messages of an export that writes `fileName` in place for
+  // `reason`: natively first the remark that says so, before the write;
+  // under Windows, where a remark is not shown, `then` alone.
+  static std::vector<ExpectedMessage> inPlace(const std::string& fileName, const std::string& reason,
+                                              const ExpectedMessage& then) {
+#if defined(_WIN32)
+    (void)fileName;
+    (void)reason;
+    return {then};
+#else
+    return {{"writing " + fileName + " in place: " + reason, std::string("Output"), 0}, then};
+#endif
+  }
 };
 
 }  // namespace velmora::testing

@@ -10,6 +10,8 @@
 #include <windows.h>
 
 #include <thread>
+#else
+#include <sys/stat.h>
 #endif
 
 namespace velmora::testing {
@@ -94,6 +96,15 @@ void WorkingFolder::writeFile(const std::string& relative, const std::string& by
 
 bool WorkingFolder::exists(const std::string& relative) const { return fs::exists(path_ / relative); }
 
+bool WorkingFolder::holdsTemporaryFile() const {
+  std::error_code error;
+  for (fs::recursive_directory_iterator entry(path_, error), end; !error && entry != end;
+       entry.increment(error)) {
+    if (entry->path().extension() == ".part") return true;
+  }
+  return false;
+}
+
 std::string WorkingFolder::readFile(const std::string& relative) const {
   std::ifstream in(path_ / relative, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -109,6 +120,23 @@ bool WorkingFolder::makeLink(const std::string& link, const std::string& target)
          awaited([&] { return !finalPath(path_ / link).empty(); });
 }
 
+// Wine shows a Linux FIFO as a pipe; Linux's mkfifo makes it.
+bool WorkingFolder::makeFifo(const std::string& name) {
+  holdsLinks_ = true;
+  return runLinuxCommand("/usr/bin/mkfifo \"" + name + "\"", path_) &&
+         awaited([&] { return isFifo(name); });
+}
+
+bool WorkingFolder::isFifo(const std::string& name) const {
+  const HANDLE handle = CreateFileA((path_ / name).string().c_str(), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  const bool pipe = GetFileType(handle) == FILE_TYPE_PIPE;
+  CloseHandle(handle);
+  return pipe;
+}
+
 // A link replaced by a file of its own ends in its own folder, not the target's.
 bool WorkingFolder::leadsTo(const std::string& link, const std::string& target) const {
   const std::string reached = finalPath(path_ / link);
@@ -121,6 +149,15 @@ bool WorkingFolder::makeLink(const std::string& link, const std::string& target)
   std::error_code error;
   fs::create_symlink(target, path_ / link, error);
   return !error;
+}
+
+bool WorkingFolder::makeFifo(const std::string& name) {
+  return ::mkfifo((path_ / name).c_str(), 0666) == 0;
+}
+
+bool WorkingFolder::isFifo(const std::string& name) const {
+  std::error_code error;
+  return fs::is_fifo(fs::symlink_status(path_ / name, error));
 }
 
 bool WorkingFolder::leadsTo(const std::string& link, const std::string& target) const {

@@ -153,14 +153,14 @@ TEST_F(CabrilloExportTest, FailedWriteKeepsTheEarlierFile) {
     return exportObject.exportLog(log, 0).text == "File not produced: F6BBB.cbr";
   }));
   EXPECT_EQ(folder.readFile("F6BBB.cbr"), "earlier");
-  EXPECT_FALSE(folder.exists("F6BBB.cbr.part"));
+  EXPECT_FALSE(folder.holdsTemporaryFile());
 }
 
 TEST_F(CabrilloExportTest, FailedReplaceRemovesTheTemporary) {
   std::filesystem::create_directories(folder.path() / "F6BBB.cbr" / "inside");
   prepare("F6BBB");
   EXPECT_EQ(exportObject.exportLog(log, 0).icon, MessageIcon::Error);
-  EXPECT_FALSE(folder.exists("F6BBB.cbr.part"));
+  EXPECT_FALSE(folder.holdsTemporaryFile());
   EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "F6BBB.cbr" / "inside"));
 }
 

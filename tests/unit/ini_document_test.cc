@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ports/file_system.h"
+
 namespace velmora {
 namespace {
 
@@ -59,6 +61,30 @@ TEST(IniDocument, BracketLineWithoutCloseIsAnOrdinaryLine) {
   const IniDocument doc = IniDocument::parse("[S\nK=1\n");
   EXPECT_EQ(doc.find("S", "K"), std::nullopt);
   EXPECT_EQ(doc.serialize(), "[S\r\nK=1\r\n");
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// A rewrite to a shorter text is written over the earlier one with blanks
+// and line ends after it, then cut: killed before the cut, the file holds
+// the new text and that filler, which reads as the new text alone (where the
+// earlier text's tail would have been a stray line).
+TEST(IniDocument, ShorterRewriteCutShortReadsAsTheNewText) {
+  const std::string earlier = "[Settings]\r\nOperators=F5VEL F4ABC F6XYZ\r\nClaimed=123456\r\n";
+  for (const std::string& shorter : {std::string("[Settings]\r\nOperators=F5VEL\r\nClaimed=123456\r\n"),
+                                    std::string("[Settings]\r\nOperators=F5VE\r\nClaimed=123456\r\n")}) {
+    const std::string killedBeforeTheCut = shorter + fillerAfter(shorter.size(), earlier.size());
+    ASSERT_EQ(killedBeforeTheCut.size(), earlier.size());
+    const IniDocument read = IniDocument::parse(killedBeforeTheCut);
+    EXPECT_EQ(read.serialize(), shorter);
+    EXPECT_EQ(read.find("Settings", "Operators"), IniDocument::parse(shorter).find("Settings", "Operators"));
+  }
+  EXPECT_EQ(fillerAfter(10, 10), "");
+  EXPECT_EQ(fillerAfter(12, 10), "");
 }
 
 }  // namespace

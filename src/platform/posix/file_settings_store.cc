@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <memory>
 #include <optional>
 
 #include "platform/posix/ini_document.h"
@@ -11,6 +12,10 @@
 namespace velmora {
 
 const char* const kSettingsFileName = "Plugins/VIRDO.ini";
+
+std::unique_ptr<SettingsStore> openSettingsFile() {
+  return std::make_unique<FileSettingsStore>(kSettingsFileName);
+}
 
 std::string FileSettingsStore::read(std::string_view section, std::string_view key,
                                     std::string_view fallback) {

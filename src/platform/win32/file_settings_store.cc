@@ -2,9 +2,15 @@
 
 #include <windows.h>
 
+#include <memory>
+
 namespace velmora {
 
 const char* const kSettingsFileName = "Plugins\\VIRDO.ini";
+
+std::unique_ptr<SettingsStore> openSettingsFile() {
+  return std::make_unique<FileSettingsStore>(kSettingsFileName);
+}
 
 std::string FileSettingsStore::read(std::string_view section, std::string_view key,
                                     std::string_view fallback) {

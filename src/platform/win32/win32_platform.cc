@@ -27,8 +27,12 @@ class Win32Ui : public OperatorUi {
  public:
   void showMessage(const MessageRequest& request) override {
     HWND owner = request.ownedByActiveWindow ? GetActiveWindow() : nullptr;
-    MessageBoxA(owner, request.text.c_str(), request.caption ? request.caption->c_str() : nullptr,
-                MB_OK | iconStyle(request.icon));
+    const char* caption = request.caption ? request.caption->c_str() : nullptr;
+    MessageBoxA(owner, request.text.c_str(), caption, MB_OK | iconStyle(request.icon));
+    // The host program, if it listens, hears each message shown.
+    const auto listener = reinterpret_cast<HostMessages>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA(nullptr), kHostMessagesEntry)));
+    if (listener != nullptr) listener(caption, request.text.c_str());
   }
   bool editHeader(HeaderFields& fields) override {
     // The entry, if any, is an export of the host program's own module.

@@ -54,7 +54,7 @@ int runCheck(const CheckOptions& options, Console& console) {
 void setupCheck(CommandLine& line) {
   auto options = std::make_shared<CheckOptions>();
   CLI::App& check = *line.app().add_subcommand("check", "ask the plug-in's call check about a call");
-  check.add_option("CALL", options->call, "the call being entered")->required();
+  check.add_option("CALL", options->call, "the call being entered")->required()->check(kOneWord);
   check
       .add_option_function<std::string>(
           "--band", [options](const std::string& band) { options->band = *bandFromText(band); },

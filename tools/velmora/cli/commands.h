@@ -15,5 +15,7 @@ void setupCheck(CommandLine& line);
 void setupValidate(CommandLine& line);
 // Writes a reference file from past logs' French stations.
 void setupHistory(CommandLine& line);
+// Feeds the plug-in a logger's broadcast QSOs and shows the contest live.
+void setupLive(CommandLine& line);
 
 }  // namespace velmora::cli

@@ -7,9 +7,8 @@
 
 #include "cli/commands.h"
 #include "cli/shared_options.h"
-#include "files/whole_file.h"
+#include "outputs/file_targets.h"
 #include "outputs/reference_history.h"
-#include "util/user_error.h"
 
 namespace velmora::cli {
 namespace {
@@ -22,17 +21,20 @@ struct HistoryOptions {
 };
 
 int runHistory(const HistoryOptions& options, Console& console) {
+  if (options.file) requireFileTarget(*options.file, "--out");
   const CountryFile countries = loadCountryFile(options.cty);
   ReferenceHistory history;
   for (const std::string& path : options.logs) {
     LogReader log = openLogFile(path, options.reading);
-    while (const std::optional<LogQso> qso = log.next()) history.add(*qso, countries);
+    while (const std::optional<LogQso> qso = log.next()) {
+      if (const std::optional<std::string> fault = history.add(*qso, countries)) {
+        console.err << path << ": record " << qso->record << " skipped: " << *fault << "\n";
+      }
+    }
     log.requireQsos(console.err);
   }
   if (options.file) {
-    if (!writeFileReplacing(*options.file, history.text())) {
-      throw UserError("velmora: cannot write " + *options.file);
-    }
+    writeOutFile(*options.file, history.text(), console.err);
   } else {
     console.out << history.text() << std::flush;
   }

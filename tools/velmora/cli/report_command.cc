@@ -7,11 +7,10 @@
 
 #include "cli/commands.h"
 #include "cli/shared_options.h"
-#include "files/whole_file.h"
+#include "outputs/file_targets.h"
 #include "outputs/tally_lines.h"
 #include "report/contest_timeline.h"
 #include "report/report_page.h"
-#include "util/user_error.h"
 
 namespace velmora::cli {
 namespace {
@@ -23,15 +22,14 @@ struct ReportOptions {
 };
 
 int runReport(const ReportOptions& options, Console& console) {
+  requireFileTarget(*options.page, "--out");
   enterWorkingFolder(options.replay.workingFolder);
   Contest contest(options.replay.contest);
   LogReader log = openLogFile(options.log, options.replay.reading);
   const report::ContestTimeline timeline = report::replayTimeline(contest, log, console.err);
   const std::string page = report::reportPage(
       {contest.station().call, std::filesystem::path(options.log).filename().string()}, timeline);
-  if (!writeFileReplacing(*options.page, page)) {
-    throw UserError("velmora: cannot write report " + *options.page);
-  }
+  writeOutFile(*options.page, page, console.err);
   console.err << formatTally(timeline.tally) << "report page: " << *options.page << "\n";
   return 0;
 }

@@ -9,16 +9,11 @@
 #include "stations/call_place.h"
 #include "text/ascii.h"
 #include "util/terminal_excerpt.h"
+#include "util/text_rule.h"
 #include "util/user_error.h"
 
 namespace velmora::cli {
 namespace {
-
-const CLI::Validator kOneWord(
-    [](std::string& text) {
-      return holdsBlank(text) ? std::string("holds a blank") : std::string();
-    },
-    "");
 
 const CLI::Validator kMoment(
     [](std::string& text) {
@@ -52,6 +47,9 @@ CLI::Option* addRead(CLI::App& command, const std::string& name,
 
 }  // namespace
 
+const CLI::Validator kOneWord(
+    [](std::string& text) { return textFault(text, TextPlace::Column).value_or(""); }, "");
+
 const CLI::Validator kAbsolutePath(
     [](std::string& path) {
       if (path.empty()) return std::string("an empty path");
@@ -63,13 +61,6 @@ const CLI::Validator kAbsolutePath(
 const CLI::Validator kInputPath(
     [](std::string& path) { return path == "-" ? std::string() : kAbsolutePath(path); }, "");
 
-const CLI::Validator kOneLine(
-    [](std::string& text) {
-      return text.find_first_of("\r\n") == std::string::npos ? std::string()
-                                                             : std::string("holds a line break");
-    },
-    "");
-
 CLI::Option* addText(CLI::App& command, const std::string& name, std::optional<std::string>& value,
                      const std::string& help) {
   return addRead(command, name, [&value](const std::string& text) { value = text; }, help);
@@ -79,11 +70,11 @@ void addContestOptions(CLI::App& command, ReplayOptions& options) {
   const char* contest = "Contest";
   ContestOptions& o = options.contest;
   addText(command, "--call", o.call, "own call sign (default: the log's)")
-      ->check(kCallSign)->group(contest);
+      ->check(kCallSign)->check(kOneWord)->group(contest);
   addText(command, "--dxcc", o.dxcc, "own DXCC prefix (default: the country file's)")
-      ->group(contest);
+      ->check(kOneWord)->group(contest);
   addText(command, "--area", o.area, "own continent (default: the country file's)")
-      ->group(contest);
+      ->check(kOneWord)->group(contest);
   addText(command, "--cty", o.cty, "country file (default /usr/share/hamradio-files/cty.dat)")
       ->transform(kInputPath)->group(contest);
   addText(command, "--dir", options.workingFolder,
@@ -139,6 +130,36 @@ void enterWorkingFolder(const std::optional<std::string>& folder) {
   std::error_code error;
   std::filesystem::current_path(*folder, error);
   if (error) throw UserError("velmora: cannot enter folder " + *folder);
+}
+
+namespace {
+
+// A header option's text, checked by the rule the settings and the header
+// keep (outputs/header_answers.h).
+CLI::Validator headerText(bool multiLine) {
+  return CLI::Validator(
+      [multiLine](std::string& text) { return headerLineFault(text, multiLine).value_or(""); }, "");
+}
+
+}  // namespace
+
+void addHeaderOptions(CLI::App& command, HeaderAnswers& header) {
+  const char* settings = "Cabrillo header (written to the settings before the export)";
+  const CLI::Validator line = headerText(false);
+  const CLI::Validator lines = headerText(true);
+  addText(command, "--operators", header.operators, "operators' call signs")
+      ->check(line)->group(settings);
+  addText(command, "--name", header.name, "operator's name")->check(line)->group(settings);
+  command.add_option("--address", header.address, "a line of the postal address (repeatable)")
+      ->allow_extra_args(false)->check(lines)->group(settings);
+  addText(command, "--email", header.email, "e-mail address")->check(line)->group(settings);
+  addText(command, "--club", header.club, "club")->check(line)->group(settings);
+  command.add_option("--soapbox", header.soapBox, "a line of soapbox text (repeatable)")
+      ->allow_extra_args(false)->check(lines)->group(settings);
+  addText(command, "--category", header.category, "entry category, e.g. SO40")
+      ->check(line)->group(settings);
+  addText(command, "--power", header.power, "power category, e.g. \"100 watt\"")
+      ->check(line)->group(settings);
 }
 
 }  // namespace velmora::cli

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "logs/log_reader.h"
+#include "outputs/header_answers.h"
 #include "replay/contest_options.h"
 
 namespace CLI {
@@ -34,9 +35,9 @@ CLI::Option* addText(CLI::App& command, const std::string& name, std::optional<s
 extern const CLI::Validator kAbsolutePath;
 // A file to read: as kAbsolutePath, but "-" stays standard input.
 extern const CLI::Validator kInputPath;
-// A value written to the settings file on one line: a raw line break would
-// write other keys into it.
-extern const CLI::Validator kOneLine;
+// A text handed to the plug-in as one word: no blank, no control character
+// (util/text_rule.h).
+extern const CLI::Validator kOneWord;
 
 // --call (at most kLongestCallSign characters), --dxcc, --area, --cty,
 // --dir, --plugin and --keep-repeats.
@@ -44,6 +45,11 @@ void addContestOptions(CLI::App& command, ReplayOptions& options);
 // --rcvd-field, --sent, --from, --to and --bands, checked and read into
 // `options`; a --to that is not after --from is refused.
 void addLogOptions(CLI::App& command, ReadOptions& options);
+
+// --operators, --name, --address, --email, --club, --soapbox, --category
+// and --power: the answers to the plug-in's Cabrillo header form, each
+// line checked as the settings and the header keep it.
+void addHeaderOptions(CLI::App& command, HeaderAnswers& header);
 
 // Enters the host's working folder, if one is given; throws UserError
 // when it cannot.

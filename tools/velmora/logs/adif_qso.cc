@@ -78,15 +78,18 @@ ReadRecord qsoFromAdif(const AdifRecord& record, const std::string& rcvdField) {
     return skip("the sent exchange holds a blank");
   }
   qso.continent = upperAscii(trimAsciiBlanks(record.field("cont")));
+  qso.key = std::string(trimAsciiBlanks(record.field("app_velmora_key")));
+  qso.deletes = equalIgnoringAsciiCase(trimAsciiBlanks(record.field("app_velmora_event")), "delete");
   return qso;
 }
 
 AdifQsoReader::AdifQsoReader(std::istream& in, const std::string& rcvdField)
     : rcvdField_(rcvdField), scanner_(in, [rcvdField](const std::string& name) {
-        static constexpr std::array<std::string_view, 15> kRead = {
+        static constexpr std::array<std::string_view, 17> kRead = {
             "call",       "qso_date", "time_on",    "freq",     "band",
             "station_callsign", "operator", "mode",  "rst_sent", "rst_rcvd",
-            "srx_string", "srx",      "stx_string", "stx",      "cont"};
+            "srx_string", "srx",      "stx_string", "stx",      "cont",
+            "app_velmora_key", "app_velmora_event"};
         return name == rcvdField ||
                std::find(kRead.begin(), kRead.end(), std::string_view(name)) != kRead.end();
       }) {}

@@ -59,7 +59,12 @@ const std::string& AdifRecord::field(std::string_view lowerName) const {
 }
 
 AdifScanner::AdifScanner(std::istream& in, AdifFieldChoice wanted)
-    : in_(in), wanted_(std::move(wanted)) {}
+    : in_(in), wanted_(std::move(wanted)) {
+  // The buffer never holds more than a tag's worth of bytes left over and
+  // one chunk read: taken once, so reading a log asks for no large block
+  // after it began.
+  buffer_.reserve(kLongestAdifTag + kChunk);
+}
 
 std::optional<AdifRecord> AdifScanner::next() {
   if (!started_) {

@@ -52,6 +52,20 @@ bool startsWith(const std::string& upperLine, std::string_view tag) {
   return upperLine.compare(0, tag.size(), tag) == 0;
 }
 
+// Whether a CATEGORY-OPERATOR: or CATEGORY: line holds the word SWL.
+bool saysListener(std::string_view line) {
+  const std::size_t colon = line.find(':');
+  const std::string tag = upperAscii(trimAsciiBlanks(line.substr(0, colon)));
+  if (colon == std::string_view::npos || (tag != "CATEGORY-OPERATOR" && tag != "CATEGORY")) {
+    return false;
+  }
+  std::istringstream words(upperAscii(line.substr(colon + 1)));
+  for (std::string word; words >> word;) {
+    if (word == "SWL") return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::optional<ReadRecord> CabrilloReader::next() {
@@ -70,6 +84,9 @@ std::optional<ReadRecord> CabrilloReader::next() {
     if (startsWith(head, "X-QSO:")) return UnscoredLine{};
     if (startsWith(head, "CALLSIGN:") && read == LineRead::Line) {
       ownCall_ = upperAscii(trimAsciiBlanks(text.substr(9)));
+    }
+    if (startsWith(head, "CATEGORY") && read == LineRead::Line) {
+      listener_ = listener_ || saysListener(text);
     }
   }
   return std::nullopt;

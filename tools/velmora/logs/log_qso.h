@@ -39,6 +39,12 @@ struct LogQso {
   bool frequencyFromBand = false;   // the log gave no frequency in the band: its lower edge
   bool reportSupplied = false;      // the log gave no report: the mode's usual one
   std::vector<ReadingNote> notes;
+  // A record of velmora's live journal (APP_VELMORA_KEY, APP_VELMORA_EVENT):
+  // the key its source named the QSO by, and whether the record deletes the
+  // QSO of that key rather than being its version from now on. Empty and
+  // false in any other log.
+  std::string key;
+  bool deletes = false;
 };
 
 // A record that could not be read, with the reason in a few words.

@@ -47,6 +47,14 @@ void supplyReports(LogQso& qso) {
 
 }  // namespace
 
+LogSelection::Verdict keepQso(const ReadOptions& options, LogQso& qso) {
+  const LogSelection::Verdict verdict = options.selection.judge(qso);
+  if (verdict != LogSelection::Verdict::Kept) return verdict;
+  if (qso.exchangeSent.empty()) qso.exchangeSent = options.sent;
+  supplyReports(qso);
+  return verdict;
+}
+
 LogReader::LogReader(std::unique_ptr<std::istream> in, ReadOptions options, std::string name)
     : in_(std::move(in)),
       format_(detectLogFormat(*in_)),
@@ -68,7 +76,7 @@ std::optional<LogQso> LogReader::next() {
       continue;
     }
     LogQso& qso = std::get<LogQso>(*record);
-    switch (options_.selection.judge(qso)) {
+    switch (keepQso(options_, qso)) {
       case LogSelection::Verdict::OutsidePeriod:
         ++tally_.outsidePeriod;
         continue;
@@ -78,8 +86,6 @@ std::optional<LogQso> LogReader::next() {
       case LogSelection::Verdict::Kept:
         break;
     }
-    if (qso.exchangeSent.empty()) qso.exchangeSent = options_.sent;
-    supplyReports(qso);
     tally_.countKept(qso);
     return std::move(qso);
   }

@@ -31,6 +31,11 @@ struct ReadOptions {
   LogSelection selection;
 };
 
+// What `options` make of a QSO read: kept, with --sent as its sent exchange
+// when it states none and the mode's usual reports when it has none; or
+// left out by the contest period or the bands.
+LogSelection::Verdict keepQso(const ReadOptions& options, LogQso& qso);
+
 class LogReader {
  public:
   // Reads `in` as the log named `name` (in messages); a text of neither
@@ -45,6 +50,10 @@ class LogReader {
   // The own call of the log's header (Cabrillo's CALLSIGN:), once read past
   // it; else "".
   std::string headerCall() const;
+  // Whether the log's header says it is a listener's (SWL) log.
+  bool listenerLog() const { return records_->listenerLog(); }
+  // The log's name in messages.
+  const std::string& name() const { return name_; }
 
   // What became of the records so far; the replay notes its part here.
   LogTally& tally() { return tally_; }

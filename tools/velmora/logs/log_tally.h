@@ -34,6 +34,9 @@ struct LogTally {
   std::vector<NotedQso> repeats;   // reason: which record it repeats
   std::vector<NotedQso> noEntity;  // reason: why the call has no entity
   std::vector<NotedQso> noDepartment;  // accepted; reason: the exchange that is no department
+  // QSOs of a journal taken back by a later edit or delete of their key;
+  // what they had counted as is no longer counted.
+  int withdrawn = 0;
 
   // Every record read: kept, skipped or left out.
   int read() const {
@@ -41,6 +44,10 @@ struct LogTally {
   }
   // Counts a QSO kept, with what reading it changed, and takes its notes.
   void countKept(LogQso& qso);
+  // A QSO kept by the reading that proves malformed when it is handed on (a
+  // text the plug-in cannot take): counted as skipped instead, in record
+  // order.
+  void skipKept(SkippedRecord record);
   // The notes of one kind.
   int notesOf(ReadingNoteKind kind) const;
 };

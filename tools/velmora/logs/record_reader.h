@@ -15,6 +15,9 @@ class RecordReader {
   virtual std::optional<ReadRecord> next() = 0;
   // The own call that the log's header states, once read past it; else "".
   virtual std::string headerCall() const { return ""; }
+  // Whether the log's header, once read past, says it is a listener's
+  // (SWL) log, whose sender column is the station heard.
+  virtual bool listenerLog() const { return false; }
 };
 
 }  // namespace velmora::cli

@@ -4,6 +4,7 @@
 // check can announce new departments and the exchange to expect.
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "logs/log_qso.h"
@@ -16,8 +17,10 @@ class ReferenceHistory {
   // Takes the QSO if it is with a French station: a later QSO's department
   // wins over an earlier one's, whichever log it is in. A QSO whose
   // exchange is no department (stations/french_departments.h) or not of the
-  // file's two characters (an overseas code, "971") is passed over.
-  void add(const LogQso& qso, const CountryFile& countries);
+  // file's two characters (an overseas code, "971") is passed over; one whose
+  // call breaks the rule of util/text_rule.h (it would break the file's
+  // lines) is left out, and the result says why.
+  std::optional<std::string> add(const LogQso& qso, const CountryFile& countries);
 
   // The reference file, sorted by call (classify/ref_file.h writes a record).
   std::string text() const;

@@ -51,6 +51,7 @@ std::string formatTally(const LogTally& tally) {
   out += "skipped as malformed: " + std::to_string(tally.skipped.size()) + "\n";
   out += countLine("repeats on a band, not logged", tally.repeats.size());
   out += countLine("in no DXCC entity, not scored", tally.noEntity.size());
+  out += countLine("withdrawn by a later edit or delete", tally.withdrawn);
   out += countLine("outside the contest period", tally.outsidePeriod);
   out += countLine("on other bands", tally.otherBands);
   out += countLine("X-QSO lines, not for scoring", tally.notForScoring);

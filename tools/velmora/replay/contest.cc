@@ -44,6 +44,13 @@ void Contest::start(const std::string& logCall, bool exportRequested) {
 
 Offer Contest::offer(LogQso qso) {
   Offer offer;
+  offer.hostQso = toHostQso(qso, countries_);
+  if (std::optional<std::string> fault = handOverFault(offer.hostQso)) {
+    offer.fate = QsoFate::Unfit;
+    offer.note = *std::move(fault);
+    offer.qso = std::move(qso);
+    return offer;
+  }
   const std::string noEntity = placeOfCall(qso.call).noEntity;
   if (!noEntity.empty()) {
     offer.fate = QsoFate::NoEntity;
@@ -52,7 +59,6 @@ Offer Contest::offer(LogQso qso) {
     return offer;
   }
   longestExchange_ = std::max(longestExchange_, qso.exchangeReceived.size());
-  offer.hostQso = toHostQso(qso, countries_);
   // Asked as the host asks while the operator types, repeats kept or not.
   offer.verdict = ask(callCheckFor(offer.hostQso)).code;
   if (!options_.keepRepeats && offer.verdict == host::CallCheckCode::Duplicate) {
@@ -65,7 +71,7 @@ Offer Contest::offer(LogQso qso) {
     if (!options_.keepRepeats) firstOnBand_.emplace(stationOnBand(offer.hostQso), qso.record);
   } else {
     offer.fate = QsoFate::Refused;
-    offer.note = refusalReason(offer.hostQso, operatorInFrance_);
+    offer.note = refusalReason(offer.hostQso, operatorInFrance_).value_or(kNoContestReason);
   }
   offer.qso = std::move(qso);
   return offer;
@@ -73,6 +79,7 @@ Offer Contest::offer(LogQso qso) {
 
 bool Contest::withdraw(const LogQso& qso) {
   const host::Qso hostQso = toHostQso(qso, countries_);
+  if (handOverFault(hostQso)) return false;  // never offered, so never logged
   if (plugin_->removeData(hostQso) != 1) return false;
   const auto first = firstOnBand_.find(stationOnBand(hostQso));
   if (first != firstOnBand_.end() && first->second == qso.record) firstOnBand_.erase(first);

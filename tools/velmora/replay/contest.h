@@ -24,6 +24,11 @@ enum class QsoFate {
   Refused,   // AddData0 refused it
   Repeat,    // the call check called it a duplicate: not logged
   NoEntity,  // a station in no DXCC entity: never offered
+  Unfit,     // a text the plug-in cannot take (util/text_rule.h): never offered
+  // A QSO offered before, taken back because its source sent a new version
+  // of it or deleted it (replay/keyed_contest.h); RemoveData0 was called
+  // only if it had been logged.
+  Withdrawn,
 };
 
 struct Offer {
@@ -31,9 +36,15 @@ struct Offer {
   host::Qso hostQso;  // as offered to the plug-in
   host::CallCheckCode verdict = host::CallCheckCode::NoVerdict;  // asked just before
   QsoFate fate = QsoFate::Logged;
-  // Refused: the plug-in's reason; Repeat: the QSO it repeats ("record 3
-  // on 40m"); NoEntity: why the call is in none.
+  // Refused: the plug-in's reason (kNoContestReason when its rules give
+  // none); Repeat: the QSO it repeats ("record 3 on 40m"); NoEntity: why
+  // the call is in none; Unfit: which text breaks the rule, and how.
   std::string note;
+  // Withdrawn: what had become of the QSO when it was offered.
+  QsoFate withdrawnFrom = QsoFate::Logged;
+  // A repeat set aside before, offered again once the QSO it repeated was
+  // withdrawn.
+  bool again = false;
 };
 
 // What CheckCall0 answered: its code and the two texts it wrote.
@@ -61,13 +72,15 @@ class Contest {
   // Offers one QSO: asks the call check as the host does while the
   // operator types, then logs it, unless the check calls it a duplicate
   // (the station worked again on the band; logged anyway with
-  // --keep-repeats). A station in no DXCC entity is never offered.
+  // --keep-repeats). A QSO with a text the plug-in cannot take, and a
+  // station in no DXCC entity, are never offered.
   Offer offer(LogQso qso);
 
   // Withdraws a QSO offered before, as the host does when the operator
   // deletes it (RemoveData0, which removes the first record of the same
   // call, mode and band); false when the plug-in ignored it (a mode or an
-  // exchange it never logs).
+  // exchange it never logs) or velmora never offered it (a text the plug-in
+  // cannot take).
   bool withdraw(const LogQso& qso);
 
   // CheckCall0 about `call` on `band`, with the band as its own filter.

@@ -2,9 +2,20 @@
 
 #include "stations/call_place.h"
 #include "util/terminal_excerpt.h"
+#include "util/text_rule.h"
 #include "util/user_error.h"
 
 namespace velmora::cli {
+namespace {
+
+void requireFit(const std::string& text, const std::string& what, const char* option) {
+  if (const std::optional<std::string> fault = textFault(text, TextPlace::Column)) {
+    throw UserError("velmora: " + what + " " + quotedExcerpt(text) + " " + *fault +
+                    ": give " + option);
+  }
+}
+
+}  // namespace
 
 OwnStation ownStation(const ContestOptions& options, const std::string& logCall,
                       const CountryFile& countries) {
@@ -30,6 +41,11 @@ OwnStation ownStation(const ContestOptions& options, const std::string& logCall,
   }
   station.dxccPrefix = options.dxcc ? *options.dxcc : home->dxccPrefix;
   station.area = options.area ? *options.area : home->continent;
+  // The options are checked as they are parsed; what the log and the
+  // country file give, here.
+  requireFit(station.call, "the log's own call", "--call");
+  requireFit(station.dxccPrefix, "the country file's DXCC prefix of " + station.call, "--dxcc");
+  requireFit(station.area, "the country file's continent of " + station.call, "--area");
   return station;
 }
 

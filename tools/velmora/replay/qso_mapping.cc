@@ -1,5 +1,10 @@
 #include "replay/qso_mapping.h"
 
+#include <utility>
+
+#include "util/terminal_excerpt.h"
+#include "util/text_rule.h"
+
 namespace velmora::cli {
 
 host::Qso toHostQso(const LogQso& qso, const CountryFile& countries) {
@@ -17,6 +22,26 @@ host::Qso toHostQso(const LogQso& qso, const CountryFile& countries) {
   out.frequencyHz = qso.frequencyHz.value_or(0);
   out.time = host::DateTime{oleDays(qso.time), 0};
   return out;
+}
+
+std::optional<std::string> handOverFault(const host::Qso& qso) {
+  const std::pair<const char*, const std::string*> texts[] = {
+      {"call", &qso.call},
+      {"mode", &qso.mode},
+      {"band", &qso.band},
+      {"sent report", &qso.rstSent},
+      {"sent exchange", &qso.exchangeSent},
+      {"received report", &qso.rstReceived},
+      {"received exchange", &qso.exchangeReceived},
+      {"DXCC prefix", &qso.dxccPrefix},
+      {"continent", &qso.areaTag},
+  };
+  for (const auto& [name, text] : texts) {
+    if (const std::optional<std::string> fault = textFault(*text, TextPlace::Column)) {
+      return "the " + std::string(name) + " '" + terminalExcerpt(*text) + "' " + *fault;
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace velmora::cli

@@ -2,10 +2,11 @@
 
 #include "log/qso_entries.h"
 #include "util/terminal_excerpt.h"
+#include "util/user_error.h"
 
 namespace velmora::cli {
 
-std::string refusalReason(const host::Qso& qso, bool operatorInFrance) {
+std::optional<std::string> refusalReason(const host::Qso& qso, bool operatorInFrance) {
   QsoReport report;
   report.call = qso.call;
   report.dxccPrefix = qso.dxccPrefix;
@@ -25,7 +26,14 @@ std::string refusalReason(const host::Qso& qso, bool operatorInFrance) {
     case Admission::Admitted:
       break;
   }
-  return "unknown";
+  return std::nullopt;
+}
+
+void requireExplainedRefusals(int unexplained) {
+  if (unexplained == 0) return;
+  throw UserError("velmora: the plug-in refused " + std::to_string(unexplained) +
+                  (unexplained == 1 ? " QSO" : " QSOs") +
+                  " for no reason of the contest: out of memory?");
 }
 
 }  // namespace velmora::cli

@@ -20,31 +20,44 @@ int ContestTimeline::uncounted() const {
   }));
 }
 
-ContestTimeline replayTimeline(Contest& contest, LogReader& log, std::ostream& err) {
-  ContestTimeline timeline;
-  LogReplay replay(contest, log, false, err);
-  long long counted = 0;
-  while (const std::optional<Offer> offer = replay.next()) {
-    if (offer->fate == QsoFate::NoEntity) continue;  // never given to the plug-in
-    QsoStep step;
-    step.record = offer->qso.record;
-    step.call = offer->qso.call;
-    step.band = offer->hostQso.band;
-    step.time = offer->qso.time;
-    if (isFrenchPrefix(offer->hostQso.dxccPrefix)) {
-      step.department = departmentFromExchange(offer->hostQso.exchangeReceived);
-    }
-    step.verdict = offer->verdict;
-    step.accepted = offer->fate == QsoFate::Logged;
+TimelineRecorder::TimelineRecorder(Contest& contest) : contest_(contest) {}
 
-    timeline.summary = contest.summary();
-    const SummaryFigures figures = readSummaryFigures(timeline.summary);
-    const std::optional<long long> qsos = totalUnder(figures, "QSOs");
-    step.counted = qsos && *qsos > counted;
-    if (qsos) counted = *qsos;
-    step.score = wholeNumber(figures.score);
-    timeline.steps.push_back(std::move(step));
+void TimelineRecorder::record(const Offer& offer) {
+  // Never given to the plug-in.
+  if (offer.fate == QsoFate::NoEntity || offer.fate == QsoFate::Unfit) return;
+  timeline_.summary = contest_.summary();
+  const SummaryFigures figures = readSummaryFigures(timeline_.summary);
+  const std::optional<long long> qsos = totalUnder(figures, "QSOs");
+  if (offer.fate == QsoFate::Withdrawn) {
+    if (qsos) counted_ = *qsos;
+    for (auto step = timeline_.steps.rbegin(); step != timeline_.steps.rend(); ++step) {
+      if (step->record != offer.qso.record) continue;
+      step->accepted = step->counted = false;
+      break;
+    }
+    return;
   }
+  QsoStep step;
+  step.record = offer.qso.record;
+  step.call = offer.qso.call;
+  step.band = offer.hostQso.band;
+  step.time = offer.qso.time;
+  if (isFrenchPrefix(offer.hostQso.dxccPrefix)) {
+    step.department = departmentFromExchange(offer.hostQso.exchangeReceived);
+  }
+  step.verdict = offer.verdict;
+  step.accepted = offer.fate == QsoFate::Logged;
+  step.counted = qsos && *qsos > counted_;
+  if (qsos) counted_ = *qsos;
+  step.score = wholeNumber(figures.score);
+  timeline_.steps.push_back(std::move(step));
+}
+
+ContestTimeline replayTimeline(Contest& contest, LogReader& log, std::ostream& err) {
+  TimelineRecorder recorder(contest);
+  LogReplay replay(contest, log, false, err);
+  while (const std::optional<Offer> offer = replay.next()) recorder.record(*offer);
+  ContestTimeline timeline = std::move(recorder.timeline());
   if (timeline.steps.empty()) timeline.summary = contest.summary();
   timeline.tally = log.tally();
   return timeline;

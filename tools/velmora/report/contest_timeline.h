@@ -37,6 +37,27 @@ struct ContestTimeline {
   int uncounted() const;       // logged, yet not counted (a repeat fed with --keep-repeats)
 };
 
+// Records a contest as the host sees it, offer by offer (a log replayed,
+// or the QSOs of a live contest): each QSO given to the call check becomes
+// a step, with the plug-in's summary after it; a QSO withdrawn leaves the
+// count, its step no longer counted.
+class TimelineRecorder {
+ public:
+  // Asks `contest`, which must outlive the recorder, for its summaries.
+  explicit TimelineRecorder(Contest& contest);
+
+  void record(const Offer& offer);
+
+  // The tally is the caller's to fill in.
+  ContestTimeline& timeline() { return timeline_; }
+  const ContestTimeline& timeline() const { return timeline_; }
+
+ private:
+  Contest& contest_;
+  ContestTimeline timeline_;
+  long long counted_ = 0;  // the summary's QSO count after the last offer
+};
+
 // Replays `log` through `contest` (LogReplay), asking for the summary after
 // each QSO offered. Throws UserError as LogReplay does, after reporting on
 // `err`.

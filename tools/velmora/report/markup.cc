@@ -8,7 +8,8 @@ namespace {
 
 constexpr const char* kReplacement = "\xEF\xBF\xBD";
 
-// The length of the valid UTF-8 sequence that starts `text`, or 0.
+}  // namespace
+
 std::size_t utf8Length(std::string_view text) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(0);
@@ -32,8 +33,6 @@ std::size_t utf8Length(std::string_view text) {
   const bool surrogate = value >= 0xD800 && value <= 0xDFFF;
   return value < minimum || value > 0x10FFFF || surrogate ? 0 : length;
 }
-
-}  // namespace
 
 std::string escaped(std::string_view text) {
   std::string out;

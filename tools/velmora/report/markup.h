@@ -12,6 +12,10 @@ namespace velmora::cli::report {
 // allow) become U+FFFD. Log files are not always UTF-8.
 std::string escaped(std::string_view text);
 
+// The length of the valid UTF-8 sequence that starts `text` (not empty),
+// or 0 when none does.
+std::size_t utf8Length(std::string_view text);
+
 // A coordinate with at most one decimal: "12", "12.5", "-3".
 std::string coordinate(double value);
 

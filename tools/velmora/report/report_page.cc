@@ -70,19 +70,33 @@ std::vector<std::string> bandsOf(const SummaryFigures& figures) {
 
 }  // namespace
 
-std::string reportPage(const ReportSubject& subject, const ContestTimeline& timeline) {
+std::string reportSections(const ReportSubject& subject, const ContestTimeline& timeline) {
   const SummaryFigures figures = readSummaryFigures(timeline.summary);
   const ContestCharts charts = contestCharts(timeline, bandsOf(figures));
+  return summarySection(subject, timeline, figures) + "\n" + chartSections(charts, figures) +
+         "\n" + departmentSection(charts) + "\n" + leftOutSection(timeline);
+}
+
+std::string reportDocument(const std::string& title, const std::string& policy,
+                           const std::string& moreStyle, const std::string& body) {
   return std::string("<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">") +
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">" +
-         "<meta http-equiv=\"Content-Security-Policy\" content=\"" + kPolicy + "\">" +
-         "<title>" + escaped(subject.ownCall) + " \xE2\x80\x93 " + escaped(figures.title) +
-         " contest report</title><style>" + kStyle + "</style></head>\n<body>" +
-         summarySection(subject, timeline, figures) + "\n" + chartSections(charts, figures) +
-         "\n" + departmentSection(charts) + "\n" + leftOutSection(timeline) +
-         "\n<footer><p>Made by velmora report from " + escaped(subject.logName) +
-         ": the log replayed through the plug-in, with its own summary after each QSO and its "
-         "call check before each. Times in UTC.</p></footer></body></html>\n";
+         "<meta http-equiv=\"Content-Security-Policy\" content=\"" + policy + "\">" +
+         "<title>" + escaped(title) + "</title><style>" + kStyle + moreStyle +
+         "</style></head>\n<body>" + body + "</body></html>\n";
+}
+
+std::string reportTitle(const ReportSubject& subject, const ContestTimeline& timeline) {
+  return subject.ownCall + " \xE2\x80\x93 " + readSummaryFigures(timeline.summary).title;
+}
+
+std::string reportPage(const ReportSubject& subject, const ContestTimeline& timeline) {
+  return reportDocument(reportTitle(subject, timeline) + " contest report", kPolicy, "",
+                        reportSections(subject, timeline) +
+                            "\n<footer><p>Made by velmora report from " +
+                            escaped(subject.logName) +
+                            ": the log replayed through the plug-in, with its own summary after "
+                            "each QSO and its call check before each. Times in UTC.</p></footer>");
 }
 
 }  // namespace velmora::cli::report

@@ -12,4 +12,14 @@ namespace velmora::cli::report {
 
 std::string reportPage(const ReportSubject& subject, const ContestTimeline& timeline);
 
+// What the live page shares with the report page. The contest's sections:
+// the summary, the charts, the departments and what was left out.
+std::string reportSections(const ReportSubject& subject, const ContestTimeline& timeline);
+// A page of `body` under `title`, with the report's style and `moreStyle`,
+// and the content policy `policy` (what the page may fetch).
+std::string reportDocument(const std::string& title, const std::string& policy,
+                           const std::string& moreStyle, const std::string& body);
+// "F5VEL – Velmorat": the station and the contest.
+std::string reportTitle(const ReportSubject& subject, const ContestTimeline& timeline);
+
 }  // namespace velmora::cli::report

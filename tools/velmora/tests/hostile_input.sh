@@ -66,8 +66,8 @@ printf '<CALL%s[2J%s]0;owned\a\nrecord 99 skipped: forged>x<EOR>\n' "$esc" "$esc
 printf '<CALL:9>DL1%s[1mAB<QSO_DATE:8>20110312<TIME_ON:4>0600<BAND:3>40m<MODE:4>F%sT8<SRX:2>01<STX:2>69<EOR>\n' "$esc" "$esc" >>escapes.adi
 expect 0 '^record 2 skipped: bad length in field call\\x1b\[2j\\x1b\]0;owned\\x07\\nrecord 99 skipped$' -- score escapes.adi $cty --dir .
 if grep -q "$esc" err || grep -q '^record 99' err; then fail "raw bytes of the log reached the terminal"; fi
-grep -q "^record 3 (DL1\\\\x1b\[1MAB) refused by the plug-in: mode F\\\\x1bT8: only CW and SSB count$" err ||
-  fail "the call and the mode are not escaped"
+grep -q "^record 3 skipped: the call 'DL1\\\\x1b\[1MAB' holds a control character (\\\\x1b)$" err ||
+  fail "the call's control character is not escaped"
 
 # A 200 MB Cabrillo line and a 200 MB tag name: bounded memory, a short echo.
 { printf 'START-OF-LOG: 3.0\nQSO:  7010 CW 2011-03-12 0600 F5VEL 599 69 F6XYZ 599 54\nQSO: '

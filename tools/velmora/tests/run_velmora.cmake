@@ -4,6 +4,7 @@
 #         [-DUNCHANGED=<file that must keep its bytes>]
 #         [-DFILE=<file written by the run> [-DFILE_MATCHES=<regex>] [-DFILE_LACKS=<regex>]
 #          [-DFILE_GOLDEN=<file>]] [-DINPUT=<file given on standard input>]
+#         [-DABSENT=<file the run must not write>]
 #         [-DWORK=<folder made afresh as a copy of -DEXAMPLES=<folder>>]
 #         -P run_velmora.cmake -- [emulator...] velmora args...
 set(command)
@@ -56,6 +57,9 @@ if(DEFINED UNCHANGED)
   if(NOT before STREQUAL after)
     message(FATAL_ERROR "${UNCHANGED} was changed\n${shown}")
   endif()
+endif()
+if(DEFINED ABSENT AND EXISTS "${ABSENT}")
+  message(FATAL_ERROR "${ABSENT} was written\n${shown}")
 endif()
 if(DEFINED FILE)
   if(NOT EXISTS "${FILE}")

@@ -33,5 +33,25 @@ TEST(ReferenceHistory, LatestDepartmentOfEachFrenchStationSortedByCall) {
   EXPECT_EQ(history.text(), "F5ABC 2A\r\nF6XYZ 92\r\n");
 }
 
+// A call that would break the reference file's lines is left out, and the
+// reason names it.
+TEST(ReferenceHistory, TextThatWouldBreakTheFilesLinesIsLeftOutNamingIt) {
+  std::istringstream text("France:14:27:EU:46.00:-2.00:-1.0:F:\n    F;\n");
+  const CountryFile countries = *CountryFile::parse(text.str());
+  ReferenceHistory history;
+  LogQso qso;
+  qso.time = {2011, 3, 12, 6, 0, 0};
+  qso.call = "F6\x1b[2J";
+  qso.exchangeReceived = "75";
+  EXPECT_EQ(history.add(qso, countries), "the call 'F6\\x1b[2J' holds a control character (\\x1b)");
+  qso.call = "F6XYZ";
+  qso.exchangeReceived = "7\x7f";  // no department: passed over, as the rule never needs to say
+  EXPECT_EQ(history.add(qso, countries), std::nullopt);
+  EXPECT_EQ(history.passedOver(), 1);
+  qso.exchangeReceived = "75";
+  EXPECT_EQ(history.add(qso, countries), std::nullopt);
+  EXPECT_EQ(history.text(), "F6XYZ 75\r\n");
+}
+
 }  // namespace
 }  // namespace velmora::cli

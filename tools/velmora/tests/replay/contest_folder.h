@@ -30,6 +30,22 @@ inline std::string adifRecord(const std::string& call, const std::string& band,
          adifField("SRX_STRING", exchange) + extra + "<EOR>\n";
 }
 
+// A CW QSO of 2011-03-12 at 06:`minute` on 40m or 20m, reports 599, sent 69.
+inline LogQso cwQso(const std::string& call, const std::string& band, int minute,
+                    const std::string& exchange = "123") {
+  LogQso qso;
+  qso.record = minute;
+  qso.call = call;
+  qso.time = {2011, 3, 12, 6, minute, 0};
+  qso.band = band;
+  qso.frequencyHz = band == "40m" ? 7010000 : 14010000;
+  qso.mode = "CW";
+  qso.rstSent = qso.rstReceived = "599";
+  qso.exchangeSent = "69";
+  qso.exchangeReceived = exchange;
+  return qso;
+}
+
 class ContestFolder : public ::testing::Test {
  protected:
   ContestFolder() {

@@ -61,5 +61,52 @@ TEST_F(LogReplayTest, LogOfMalformedRecordsStartsNoContest) {
   EXPECT_EQ(contest.station().call, "");
 }
 
+// A QSO whose texts the plug-in cannot take is never offered to it: it is
+// counted as skipped, in record order among the records the reading
+// skipped, and no longer as kept.
+TEST_F(LogReplayTest, QsoWithATextThePlugInCannotTakeIsSkippedInRecordOrder) {
+  LogReader reader = log(adifRecord("F5AAA", "40m", "CW", "75", "20110312", "0601") +
+                         adifRecord("DL1XX", "40m", "CW", "123", "20110312", "0602",
+                                    adifField("RST_RCVD", "59 9")) +
+                         "<CALL:4>DL2B<EOR>\n" +
+                         adifRecord("DL3ZZ", "40m", "CW", "125", "20110312", "0604"));
+  Contest contest(options);
+  LogReplay replay(contest, reader, false, err);
+  std::vector<QsoFate> fates;
+  while (const std::optional<Offer> offer = replay.next()) fates.push_back(offer->fate);
+  EXPECT_EQ(fates, (std::vector<QsoFate>{QsoFate::Logged, QsoFate::Unfit, QsoFate::Logged}));
+  const LogTally& tally = reader.tally();
+  ASSERT_EQ(tally.skipped.size(), 2u);
+  EXPECT_EQ(tally.skipped[0].record, 2);
+  EXPECT_EQ(tally.skipped[0].reason, "the received report '59 9' holds a blank");
+  EXPECT_EQ(tally.skipped[1].record, 3);
+  EXPECT_EQ(tally.kept, 2);
+  EXPECT_EQ(tally.read(), 4);
+  EXPECT_EQ(tally.accepted, 2);
+  EXPECT_NE(contest.summary().find("Total\t 2\t"), std::string::npos) << contest.summary();
+}
+
+// A listener's log names the station heard in its sender column: it may be
+// scored, never exported, and the refusal comes before the contest starts.
+TEST_F(LogReplayTest, ExportOfAListenersLogStartsNoContest) {
+  const std::string swl =
+      "START-OF-LOG: 3.0\nCALLSIGN: F-12345\nCATEGORY-OPERATOR: SWL\n"
+      "QSO:  7012 CW 2011-03-12 0601 F6XYZ         599 75     DL1ABC        599 012\nEND-OF-LOG:\n";
+  {
+    LogReader reader = log(swl);
+    Contest contest(options);
+    LogReplay replay(contest, reader, true, err);
+    EXPECT_THROW(replay.begin(), UserError);
+    EXPECT_EQ(contest.station().call, "");
+  }
+  for (const std::string& category : {std::string("CATEGORY: SINGLE-OP SWL"), std::string("CATEGORY-OPERATOR: SINGLE-OP")}) {
+    LogReader reader = log("START-OF-LOG: 2.0\n" + category + "\n" + swl.substr(swl.find("QSO:")));
+    Contest contest(options);
+    LogReplay replay(contest, reader, category.find("SWL") == std::string::npos, err);
+    EXPECT_NO_THROW(replay.begin()) << category;
+    EXPECT_EQ(contest.station().call, "F5VEL");
+  }
+}
+
 }  // namespace
 }  // namespace velmora::cli

@@ -27,7 +27,7 @@ TEST(Refusal, ReasonFollowsThePlugInsOrderOfTests) {
   qso.dxccPrefix = "DL";
   EXPECT_EQ(refusalReason(qso, false), "foreign station worked from outside France");
   qso.dxccPrefix = "FG";
-  EXPECT_EQ(refusalReason(qso, false), "unknown");
+  EXPECT_EQ(refusalReason(qso, false), std::nullopt);  // admitted: no reason of the contest
 }
 
 TEST(DepartmentNote, FrenchStationWhoseExchangeIsNoDepartment) {
