@@ -5,6 +5,7 @@
 #include "platform/posix/open_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -38,6 +38,9 @@ class AdifFields {
   std::size_t count(std::string_view name) const { return find(name) != nullptr ? 1 : 0; }
   std::size_t size() const { return fields_.size(); }
   bool empty() const { return fields_.empty(); }
+  // Name and value of each field, in the order first given.
+  auto begin() const { return fields_.begin(); }
+  auto end() const { return fields_.end(); }
 
  private:
   std::vector<std::pair<std::string, std::string>> fields_;
