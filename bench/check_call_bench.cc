@@ -1,8 +1,8 @@
 // One CheckCall0 through the exported entry, against the reference file of
 // 20,000 records and a log of 5,000 QSOs, next to two plain reads of the same
 // file: line by line, and its bytes whole. The checked call is the file's
-// last record and is not logged, so the check reads the whole file and scans
-// the whole log; its department is already worked on the band (code 1).
+// last record and is not logged, so the check reads the whole file and asks
+// the log's index; its department is already worked on the band (code 1).
 
 #include <benchmark/benchmark.h>
 

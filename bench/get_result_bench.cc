@@ -1,8 +1,9 @@
 // GetResult0 through the exported entry on logs of 1,000 to 100,000 QSOs on
-// 6 and on 11 bands, next to one pass over the same records held in a plain
-// vector that only touches them. Also the request's fixed cost, the settings
-// file: on an empty log where the stored "Claimed" value stays the same, and
-// where it changes on every request so that the file is rewritten each time.
+// 6 and on 11 bands, held against the request's fixed cost, the settings
+// file: GetResult0 on an empty log where the stored "Claimed" value stays the
+// same (and where it changes on every request, so that the file is rewritten
+// each time). Beside them, one pass over the same records, which the summary
+// no longer makes: it is written from the counts the log keeps of each band.
 
 #include <benchmark/benchmark.h>
 

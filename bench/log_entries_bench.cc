@@ -1,8 +1,8 @@
 // AddData0 and RemoveData0 through the exported entries, with 1,000, 10,000
-// and 100,000 QSOs already logged on 6 bands. The added QSO is new, so the
-// duplicate test scans the whole log; the deleted QSO is the oldest, so every
-// later record moves down. The log is put back as it was between iterations,
-// outside the timing.
+// and 100,000 QSOs already logged on 6 bands. The added QSO is the contest's
+// next one, so the duplicate test compares it only with the records of its
+// call, if any; the deleted QSO is the oldest, so every later record moves down. The log
+// is put back as it was between iterations, outside the timing.
 
 #include <benchmark/benchmark.h>
 

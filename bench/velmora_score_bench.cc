@@ -2,6 +2,9 @@
 // started on the file and timed from start to exit, with the CPU time and
 // the peak resident memory of that process; with and without the Cabrillo
 // export. The baseline, in the same run, is a plain read of the same file.
+// The same log of 1,000,000 QSOs shows how scoring grows (written in the
+// run, some 600 MB, and removed at its end), and `velmora report` of the
+// 100,000 QSOs is held against their score.
 //
 // The log is the benchmarks' contest (contest_data.h) written as a general
 // logger exports it: a header and some twenty fields a record, about 800
@@ -15,6 +18,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -54,20 +58,29 @@ std::string adifRecord(const host::Qso& q) {
          field("APP_LOGGER_QSO_ID", std::to_string(q.time.days)) + "<EOR>\r\n";
 }
 
-// The log file, written once per run into a fresh folder that also serves as
-// velmora's working folder (with Plugins/ for the settings).
-const fs::path& logFile() {
-  static const fs::path file = [] {
-    const fs::path folder = fs::temp_directory_path() / ("velmora-score-bench-" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder / "Plugins");
-    const fs::path path = folder / "general-logger-100000.adi";
-    std::ofstream out(path, std::ios::binary);
-    out << "General logger export\r\n<ADIF_VER:5>3.1.4 <PROGRAMID:6>LOGGER <EOH>\r\n";
-    for (const host::Qso& q : contestLog(kQsos, 6)) out << adifRecord(q);
-    return path;
-  }();
-  return file;
+// The folder of the logs, fresh in each run, also velmora's working folder
+// (with Plugins/ for the settings); removed when the run ends.
+const fs::path& benchFolder() {
+  static const struct Folder {
+    fs::path path = fs::temp_directory_path() / ("velmora-score-bench-" + std::to_string(getpid()));
+    Folder() {
+      fs::remove_all(path);
+      fs::create_directories(path / "Plugins");
+    }
+    ~Folder() { fs::remove_all(path); }
+  } folder;
+  return folder.path;
+}
+
+// The log of the contest's first `qsos` QSOs, written once per run.
+const fs::path& logFile(int qsos) {
+  static std::map<int, fs::path> written;
+  if (const auto it = written.find(qsos); it != written.end()) return it->second;
+  const fs::path path = benchFolder() / ("general-logger-" + std::to_string(qsos) + ".adi");
+  std::ofstream out(path, std::ios::binary);
+  out << "General logger export\r\n<ADIF_VER:5>3.1.4 <PROGRAMID:6>LOGGER <EOH>\r\n";
+  for (const host::Qso& q : contestLog(qsos, 6)) out << adifRecord(q);
+  return written.emplace(qsos, path).first->second;
 }
 
 struct Run {
@@ -104,12 +117,13 @@ Run runVelmora(const std::vector<std::string>& args) {
   return run;
 }
 
-// Arg 0: score; 1: score --cabrillo.
-void VelmoraScore(benchmark::State& state) {
-  const fs::path& file = logFile();
-  std::vector<std::string> args = {"score", file.string(), "--cty", VELMORA_COUNTRY_FILE,
-                                   "--dir", file.parent_path().string()};
-  if (state.range(0) == 1) args.push_back("--cabrillo");
+// One command of velmora on the log of `qsos` QSOs, timed as the state's
+// iterations, with the program's CPU time and peak memory as counters.
+void timeVelmora(benchmark::State& state, std::vector<std::string> args, int qsos) {
+  const fs::path& file = logFile(qsos);
+  args.insert(args.begin() + 1, file.string());
+  for (const char* option : {"--cty", VELMORA_COUNTRY_FILE, "--dir"}) args.push_back(option);
+  args.push_back(benchFolder().string());
   double cpu = 0, peak = 0;
   for (auto _ : state) {
     const Run run = runVelmora(args);
@@ -125,12 +139,29 @@ void VelmoraScore(benchmark::State& state) {
   state.counters["velmora_peak_MB"] = peak;
   state.counters["file_MB"] = static_cast<double>(fs::file_size(file)) / (1 << 20);
 }
-BENCHMARK(VelmoraScore)->ArgName("cabrillo")->Arg(0)->Arg(1)->Iterations(3)->UseManualTime()
+
+// Arg qsos: the log's size; cabrillo 0: score; 1: score --cabrillo.
+void VelmoraScore(benchmark::State& state) {
+  std::vector<std::string> args = {"score"};
+  if (state.range(1) == 1) args.push_back("--cabrillo");
+  timeVelmora(state, args, static_cast<int>(state.range(0)));
+}
+BENCHMARK(VelmoraScore)->ArgNames({"qsos", "cabrillo"})->Args({100000, 0})->Args({100000, 1})
+    ->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(VelmoraScore)->Name("VelmoraScoreGrowth")->ArgNames({"qsos", "cabrillo"})
+    ->Args({1000000, 0})->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The report page of the same 100,000 QSOs, written into the folder.
+void VelmoraReport(benchmark::State& state) {
+  const std::string page = (benchFolder() / "report.html").string();
+  timeVelmora(state, {"report", "--out", page}, static_cast<int>(state.range(0)));
+}
+BENCHMARK(VelmoraReport)->ArgName("qsos")->Arg(100000)->Iterations(3)->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
 // Baseline: the same file's bytes read in blocks, nothing else done.
 void ReadLogFile(benchmark::State& state) {
-  const fs::path& file = logFile();
+  const fs::path& file = logFile(100000);
   std::vector<char> block(1 << 16);
   for (auto _ : state) {
     std::ifstream in(file, std::ios::binary);

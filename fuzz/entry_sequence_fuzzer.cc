@@ -10,6 +10,12 @@
 //   deletion removes at most one record, a contest start empties the log;
 // - there is one band line per band seen, the band lines' QSOs add up to
 //   the records with a call, and no number on any line is negative;
+// - the whole summary, text and score, is byte for byte the one recounted in
+//   one pass over the records the fuzzer keeps, with the band list in the
+//   plug-in's order (score/band_recount.h): the plug-in answers from counts
+//   it keeps as QSOs come and go, and they must never drift from the records;
+// - deleting the first or the last QSO kept removes it (or the oldest with
+//   its call, mode and band);
 // - a call check answers 0 to 4 and writes no further than the longest
 //   exchange received of a record kept (the buffers are exactly that large, so the
 //   address sanitizer sees any byte written past them).
@@ -29,7 +35,10 @@
 #include "classify/prefix_list.h"
 #include "fuzz_require.h"
 #include "log/ole_date_time.h"
+#include "log/qso_entries.h"
 #include "plugin/exports.h"
+#include "score/band_order.h"
+#include "score/band_recount.h"
 
 namespace {
 
@@ -54,9 +63,8 @@ std::vector<std::string> split(const std::string& text, const std::string& separ
 
 // Two header lines, one line per band, the Total line, the score line.
 // Band names never hold tab, CR or LF here, so lines and columns split cleanly.
-Summary summary() {
-  int flag = 0;
-  const std::vector<std::string> lines = split(GetResult0(&flag), "\r\n");
+Summary parsed(const std::string& text) {
+  const std::vector<std::string> lines = split(text, "\r\n");
   require(lines.size() >= 4, "the summary has its header, Total and score lines");
   Summary s;
   const std::size_t totalLine = lines.size() - 2;
@@ -150,14 +158,15 @@ int offer(QsoEntry entry, Qso& q) {
 // The fuzzer's own account of one contest.
 struct Contest {
   bool homeIsFrance = true;
+  std::string myAreaTag;
   std::vector<Qso> kept;
-  std::vector<std::string> bands;
+  velmora::BandList bands;  // in the plug-in's order: each summary reorders both alike
   std::size_t longestExchange = 0;
 
   // AddData0's answer, with the log and band list updated.
   int add(const Qso& q) {
     if (!q.passesFilters()) return 0;
-    if (std::find(bands.begin(), bands.end(), q.band) == bands.end()) bands.push_back(q.band);
+    if (std::find(bands.begin(), bands.end(), q.band) == bands.end()) bands.append(q.band);
     if (!homeIsFrance && !velmora::isFrenchPrefix(q.prefix)) return 0;
     for (const Qso& k : kept) {
       if (k.sameRecord(q)) return 1;
@@ -179,10 +188,28 @@ struct Contest {
   long withCall() const {
     return static_cast<long>(std::count_if(kept.begin(), kept.end(), [](const Qso& q) { return !q.call.empty(); }));
   }
+  // The summary recounted from the records kept, as a request orders the bands.
+  std::string recounted() {
+    velmora::orderBands(bands);
+    velmora::QsoLog log;
+    for (const Qso& q : kept) {
+      velmora::QsoRecord r;
+      r.call = q.call;
+      r.dxccPrefix = q.prefix;
+      r.areaTag = q.area;
+      r.band = q.band;
+      if (velmora::isFrenchPrefix(q.prefix)) r.department = velmora::departmentFromExchange(q.exchangeReceived);
+      log.append(std::move(r));
+    }
+    return velmora::recountSummary(log, bands, velmora::OperatorStation{homeIsFrance, myAreaTag}).text;
+  }
 };
 
-void checkSummary(const Contest& contest) {
-  const Summary s = summary();
+void checkSummary(Contest& contest) {
+  int flag = 0;
+  const std::string text = GetResult0(&flag);
+  require(text == contest.recounted(), "the summary is the one recounted from the records kept");
+  const Summary s = parsed(text);
   require(s.totalQsos == static_cast<long>(contest.kept.size()), "the Total line counts the records kept");
   require(s.bandLines == contest.bands.size(), "one band line per band seen");
   require(s.bandQsos == contest.withCall(), "the band lines count the records with a call");
@@ -204,9 +231,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider in(data, size);
   ResetStats0("", 0, "F6BBB", nullptr, nullptr, "", "", "", "", "", "", "", "", "", "F", 0, 0, 0,
               0.0, 0.0, "", "EU", "");
-  Contest contest;
+  Contest contest{true, "EU", {}, {}, 0};
   while (in.remaining_bytes() > 0) {
-    switch (in.ConsumeIntegralInRange<int>(0, 5)) {
+    switch (in.ConsumeIntegralInRange<int>(0, 6)) {
       case 0: {
         const std::string prefix = pick(in, {"F", "DL", "FG", ""});
         const std::string area = pick(in, {"EU", "NA", "eu", ""});
@@ -215,7 +242,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     0, 0, 0, 0.0, 0.0, "", area.c_str(), "");
         // The boundary scores an operator without a prefix as in France.
         const bool inFrance = myPrefix == nullptr || velmora::isFrenchPrefix(myPrefix);
-        contest = Contest{inFrance, {}, {}, contest.longestExchange};
+        contest = Contest{inFrance, area, {}, {}, contest.longestExchange};
         checkSummary(contest);
         break;
       }
@@ -262,6 +289,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 5:
         checkSummary(contest);
         break;
+      case 6: {
+        // The deletion of the first or the last QSO kept, which a random
+        // QSO would seldom match.
+        if (contest.kept.empty()) break;
+        Qso q = in.ConsumeBool() ? contest.kept.front() : contest.kept.back();
+        require(offer(RemoveData0, q) == contest.remove(q), "RemoveData0 answers 1 for a QSO kept");
+        checkSummary(contest);
+        break;
+      }
     }
   }
   return 0;

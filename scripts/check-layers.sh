@@ -33,7 +33,7 @@
 #   4  live/       velmora live: the listeners, the journal, the live page,
 #                  the scoreboard posts, on one event loop
 #   5  cli/        the command line, one file per command
-#   6  (its root)  main.cc, and how the process starts
+#   6  (its root)  main.cc
 #
 # A bare include ("x.h") must name a file of the including file's folder.
 # Tests stand outside the floors (tests/, tools/velmora/tests/).

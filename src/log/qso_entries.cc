@@ -68,21 +68,18 @@ bool addQso(QsoLog& log, BandList& bands, bool homeIsFrance, const QsoReport& re
   QsoRecord candidate = candidateFrom(report);
   if (french) candidate.department = departmentFromExchange(report.exchangeReceived);
 
-  if (log.mayHoldDuplicateOf(candidate)) {
-    for (const QsoRecord& logged : log) {
-      if (isDuplicate(logged, candidate)) return true;
-    }
-  }
+  if (log.mayHoldDuplicateOf(candidate)) return true;
   log.append(std::move(candidate));
   return true;
 }
 
 bool removeQso(QsoLog& log, const QsoReport& report) {
   if (!passesModeAndExchangeFilters(report)) return false;
-  for (std::size_t i = 0; i < log.size(); ++i) {
-    const QsoRecord& record = log[i];
-    if (record.call == report.call && record.mode == report.mode && record.band == report.band) {
-      log.removeAt(i);
+  // The log's index gives the records with the call, oldest first.
+  for (const std::size_t position : log.positionsOfCall(report.call)) {
+    const QsoRecord& record = log[position];
+    if (record.mode == report.mode && record.band == report.band) {
+      log.removeAt(position);
       break;
     }
   }

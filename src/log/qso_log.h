@@ -1,11 +1,10 @@
 #pragma once
-// The ordered log of QSOs, oldest first. Besides the records it counts their
-// duplicate keys, so that a QSO whose key no record has is known to be new
-// without comparing it with the whole log; any other QSO is still compared
-// record by record under the duplicate rule. It also indexes the records by
-// call, and counts the bands, DXCC prefixes per band and departments per
-// band they hold, so that the call check needs no pass over the whole log.
-// Storage grows as the GrowableArray rule says.
+// The ordered log of QSOs, oldest first. Besides the records it indexes them
+// by call, so that the duplicate test, a deletion and the call check look
+// only at the records with one call, and it keeps the counts of each band
+// (LoggedBands), so that neither the call check nor the summary needs a pass
+// over the whole log. Storage grows as the GrowableArray rule says, never
+// moving a stored record.
 
 #include <cstdint>
 #include <string>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "log/growable_array.h"
+#include "log/logged_bands.h"
 #include "log/qso_record.h"
 
 namespace velmora {
@@ -35,7 +35,9 @@ class QsoLog {
   // Removes every record and releases the storage.
   void clear();
 
-  // False only when no record of the log can be a duplicate of `record`.
+  // Whether some record of the log is a duplicate of `record` under the
+  // duplicate rule; a duplicate has the same call, so only the records with
+  // it are compared.
   bool mayHoldDuplicateOf(const QsoRecord& record) const;
 
   // The positions of the records whose call equals `call`, oldest first.
@@ -45,21 +47,19 @@ class QsoLog {
   bool holdsBand(std::string_view band) const;
   bool holdsPrefixOnBand(std::string_view band, std::string_view prefix) const;
   bool holdsDepartmentOnBand(std::string_view band, std::string_view department) const;
+  // What the records on exactly this band name hold; null when none is on it.
+  const LoggedBand* band(std::string_view band) const { return bands_.find(band); }
 
  private:
-  void forget(std::uint64_t key);
-  void forgetText(const std::string& key);
   void forgetCall(const std::string& call, std::uint64_t sequence);
 
   GrowableArray<QsoRecord> records_;
-  std::unordered_map<std::uint64_t, std::uint32_t> keyCounts_;
   // Every record's number in the order of appending, never reused: the
   // records stand in ascending order of it, so it finds a record's position.
   std::vector<std::uint64_t> sequences_;
   std::uint64_t nextSequence_ = 0;
   std::unordered_map<std::string, std::vector<std::uint64_t>> callSequences_;
-  // Counts of the keys made by bandKey, prefixOnBandKey, departmentOnBandKey.
-  std::unordered_map<std::string, std::uint32_t> textCounts_;
+  LoggedBands bands_;
 };
 
 }  // namespace velmora

@@ -7,6 +7,7 @@
 // blanks, a value comes back cut to kReadBufferSize - 1 characters, and a
 // write into a missing folder does nothing.
 
+#include <memory>
 #include <string>
 
 #include "ports/platform.h"
@@ -24,6 +25,11 @@ class FileSettingsStore : public SettingsStore {
 
  private:
   std::string fileName_;
+  // What a platform keeps from one write to the next (the Linux store: the
+  // file it wrote, still open); the Windows store keeps nothing.
+  struct Kept;
+  void keepOpen();
+  std::unique_ptr<Kept, void (*)(Kept*)> kept_{nullptr, nullptr};
 };
 
 }  // namespace velmora

@@ -13,6 +13,7 @@ namespace velmora {
 void Plugin::startContest(const ContestStart& start) {
   log_.clear();
   bands_.clear();
+  bandsOrdered_ = true;
   state_.exportRequested = start.exportRequested;
   state_.myAreaTag = start.myAreaTag;
   state_.home = start.home;
@@ -20,11 +21,15 @@ void Plugin::startContest(const ContestStart& start) {
 }
 
 bool Plugin::logQso(const QsoReport& report) {
+  const std::size_t bandsBefore = bands_.size();
+  bool logged = false;
   try {
-    return addQso(log_, bands_, state_.operatorInFrance(), report);
+    logged = addQso(log_, bands_, state_.operatorInFrance(), report);
   } catch (const std::bad_alloc&) {
-    return false;
+    logged = false;
   }
+  if (bands_.size() != bandsBefore) bandsOrdered_ = false;  // a new band at the end
+  return logged;
 }
 
 bool Plugin::deleteQso(const QsoReport& report) { return removeQso(log_, report); }
@@ -40,7 +45,10 @@ void Plugin::showSetupMessage() {
 }
 
 Plugin::Result Plugin::summarize() {
-  orderBands(bands_);
+  // Ordering a list that is in order leaves it as it is (no pair is then
+  // exchanged), so only a list with a new band is ordered again.
+  if (!bandsOrdered_) orderBands(bands_);
+  bandsOrdered_ = true;
   Summary summary =
       velmora::summarize(log_, bands_, OperatorStation{state_.operatorInFrance(), state_.myAreaTag});
   platform_.settings.write("Settings", "Claimed", std::to_string(summary.score));

@@ -56,6 +56,7 @@ class Plugin {
   ContestState state_;
   QsoLog log_;
   BandList bands_;
+  bool bandsOrdered_ = true;  // bands_ is as the last ordering left it
   std::string resultText_;
 };
 

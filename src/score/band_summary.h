@@ -1,7 +1,8 @@
 #pragma once
 // The contest result as the host shows it: one tab-separated line per band
 // with its QSOs, points and multipliers, a Total line and the claimed score.
-// Everything is recomputed from the log on every request; nothing is kept.
+// Each band's figures come from the counts the log keeps of it (QsoLog::band),
+// so a request costs what the bands cost, whatever the size of the log.
 
 #include <cstdint>
 #include <string>
@@ -31,8 +32,10 @@ struct BandTally {
   int dxcc = 0;         // distinct foreign prefixes (operator in France only)
 };
 
-// The tally of every entry of `bands`, in list order, from one pass over the
-// log. Records on bands not in the list are not counted.
+// The tally of every entry of `bands`, in list order: the same figures as
+// one pass over the log would count (score/band_recount.h is that pass, kept
+// to check these against). Records on bands not in the list are not counted;
+// a name listed twice gets the same figures twice.
 std::vector<BandTally> tallyBands(const QsoLog& log, const BandList& bands,
                                   const OperatorStation& station);
 
@@ -47,8 +50,13 @@ struct Summary {
   std::int32_t score = 0;
 };
 
-// The summary over `bands` in their present order. The Total line's QSO
-// figure is the number of log records, empty calls included.
+// The summary text and score of `bands` in their present order, each with
+// its tally (`tallies[i]` for `bands[i]`). The Total line's QSO figure is
+// `records`, the number of log records, empty calls included.
+Summary summaryOf(const BandList& bands, const std::vector<BandTally>& tallies,
+                  std::size_t records, bool homeIsFrance);
+
+// The summary of the log over `bands` in their present order.
 Summary summarize(const QsoLog& log, const BandList& bands, const OperatorStation& station);
 
 }  // namespace velmora

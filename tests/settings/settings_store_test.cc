@@ -53,6 +53,22 @@ TEST_F(SettingsFile, ShorterValueLeavesNothingOfTheLongerOne) {
   EXPECT_EQ(bytes(), "[Settings]\r\nClaimed=7\r\n");
 }
 
+// A file of many kilobytes (a long soapbox, many sections) comes through a
+// rewrite whole, at every size around the block it is read in, growing and
+// shrinking.
+TEST_F(SettingsFile, LargeFileKeepsEveryLineThroughRewrites) {
+  for (std::size_t size : {4000u, 4070u, 4096u, 4097u, 8192u, 20000u}) {
+    const std::string soapBox(size, 'x');
+    folder.writeFile(kFile, "[Settings]\r\nClaimed=1\r\nSoapBox=" + soapBox + "\r\n[Other]\r\nKey=v\r\n");
+    store.write("Settings", "Claimed", "123456");
+    EXPECT_EQ(bytes(), "[Settings]\r\nClaimed=123456\r\nSoapBox=" + soapBox + "\r\n[Other]\r\nKey=v\r\n")
+        << size;
+    store.write("Settings", "Claimed", "7");
+    EXPECT_EQ(bytes(), "[Settings]\r\nClaimed=7\r\nSoapBox=" + soapBox + "\r\n[Other]\r\nKey=v\r\n")
+        << size;
+  }
+}
+
 TEST_F(SettingsFile, WriteIntoMissingFolderCreatesNothing) {
   store.write("Settings", "Claimed", "222");
   EXPECT_FALSE(folder.exists("Plugins"));
@@ -163,6 +179,50 @@ TEST_F(SettingsFile, ReadOnlyFileIsLeftAsItIs) {
 #endif
   EXPECT_EQ(bytes(), earlier);
 }
+
+// Between two writes someone else moves the file away and puts another in
+// its place, removes it, or the host changes its working folder: each write
+// reaches the file the name leads to at that moment, and nothing else.
+TEST_F(SettingsFile, EachWriteReachesTheFileTheNameLeadsToThen) {
+  namespace fs = std::filesystem;
+  folder.writeFile(kFile, "[Settings]\r\nName=A\r\n");
+  store.write("Settings", "Claimed", "1");
+  fs::rename(folder.path() / kFile, folder.path() / "Plugins/moved.ini");
+  folder.writeFile(kFile, "[Settings]\r\nName=B\r\n");
+  store.write("Settings", "Claimed", "2");
+  EXPECT_EQ(bytes(), "[Settings]\r\nName=B\r\nClaimed=2\r\n");
+  EXPECT_EQ(folder.readFile("Plugins/moved.ini"), "[Settings]\r\nName=A\r\nClaimed=1\r\n");
+
+  fs::remove(folder.path() / kFile);
+  store.write("Settings", "Claimed", "3");
+  EXPECT_EQ(bytes(), "[Settings]\r\nClaimed=3\r\n");
+
+  WorkingFolder other;  // the working folder from here on
+  other.writeFile(kFile, "[Settings]\r\nName=C\r\n");
+  store.write("Settings", "Claimed", "4");
+  EXPECT_EQ(other.readFile(kFile), "[Settings]\r\nName=C\r\nClaimed=4\r\n");
+  EXPECT_EQ(bytes(), "[Settings]\r\nClaimed=3\r\n");
+}
+
+#if !defined(_WIN32)
+// A file written once, then made read-only by its user: the next write
+// leaves it alone, as if it had been read-only from the start.
+TEST_F(SettingsFile, FileMadeReadOnlyAfterAWriteIsLeftAsItIs) {
+  namespace fs = std::filesystem;
+  folder.writeFile(kFile, "[Settings]\r\nName=Jean Dupont\r\n");
+  store.write("Settings", "Claimed", "1");
+  const std::string earlier = bytes();
+  fs::permissions(folder.path(), fs::perms::all);
+  fs::permissions(folder.path() / "Plugins", fs::perms::all);
+  fs::permissions(folder.path() / kFile,
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_TRUE(inUnprivilegedChild([this] {
+    store.write("Settings", "Claimed", "2");
+    return store.read("Settings", "Claimed", "") == "1";
+  }));
+  EXPECT_EQ(bytes(), earlier);
+}
+#endif
 
 #if defined(_WIN32)
 // Another program holding the file open without sharing it: the write fails

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "score/band_order.h"
+
 #include "memory_settings.h"
 #include "working_folder.h"
 
@@ -88,6 +90,30 @@ TEST_F(PluginTest, ContestStartRecordsOperatorData) {
   plugin.startContest(start(OperatorHome::Abroad));
   EXPECT_FALSE(plugin.logQso(qso("DL1XX", "DL", "40m")));
   EXPECT_EQ(plugin.summarize().text.find("DXCC"), std::string::npos);
+}
+
+// Bands arriving between summaries, names with equal keys among them (7,
+// 07, 007), come out of every summary in the order that ordering the whole
+// list in place gives, also after a contest start.
+TEST_F(PluginTest, EverySummaryListsTheBandsAsOrderingTheListGives) {
+  const std::vector<std::vector<std::string>> arrivals = {
+      {"7", "14"}, {}, {"07", "160m"}, {"14", "3.5"}, {}, {"007", "40m", "7"}, {"1.8"}};
+  for (int contest = 0; contest < 2; ++contest) {
+    plugin.startContest(start(OperatorHome::France));
+    BandList expected;
+    int call = 0;
+    for (const std::vector<std::string>& bands : arrivals) {
+      for (const std::string& band : bands) {
+        plugin.logQso(qso("F5A" + std::to_string(++call), "F", band));
+        bool listed = false;
+        for (const std::string& known : expected) listed = listed || known == band;
+        if (!listed) expected.append(band);
+      }
+      orderBands(expected);
+      EXPECT_EQ(summaryBands(), std::vector<std::string>(expected.begin(), expected.end()))
+          << "contest " << contest << ", after " << call << " QSOs";
+    }
+  }
 }
 
 TEST_F(PluginTest, ContestStartEmptiesLogAndBandsAndReleasesStorage) {

@@ -17,11 +17,9 @@
 #include <csignal>
 #endif
 
-#include "allocator_tuning.h"
 #include "cli/commands.h"
 
 int main(int argc, char** argv) {
-  velmora::cli::restartWithHugePagesForLargeBlocks(argv);
 #if !defined(_WIN32)
   // A cap on file sizes (ulimit -f) then fails a write as a full disk does,
   // reported in one line with the earlier file kept, instead of ending

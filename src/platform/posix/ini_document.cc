@@ -99,13 +99,28 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
 }
 
 std::string IniDocument::serialize() const {
+  std::size_t room = 0;
+  for (const Section& section : sections_) {
+    room += section.name.size() + 4;
+    for (const Line& line : section.lines) {
+      room += line.name.size() + (line.value ? line.value->size() + 1 : 0) + 2;
+    }
+  }
   std::string out;
+  out.reserve(room);
   for (const Section& section : sections_) {
     // Only the leading lines go without a header; a later "[]" keeps its own.
-    if (&section != &sections_.front()) out += "[" + section.name + "]\r\n";
+    if (&section != &sections_.front()) {
+      out += '[';
+      out += section.name;
+      out += "]\r\n";
+    }
     for (const Line& line : section.lines) {
       out += line.name;
-      if (line.value) out += "=" + *line.value;
+      if (line.value) {
+        out += '=';
+        out += *line.value;
+      }
       out += "\r\n";
     }
   }

@@ -2,9 +2,10 @@
 // never opens a file that exists, and a file's mode and owner are set
 // through the descriptor it was made with.
 
+#include "platform/posix/open_file.h"
+
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,18 +22,6 @@ namespace {
 // The most links followed, as the kernel's own limit for one path.
 constexpr int kMostLinks = 40;
 
-bool writeAll(int file, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::pwrite(file, bytes.data() + done, bytes.size() - done,
-                               static_cast<off_t>(done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 FileKind kindOf(mode_t mode) {
   if (S_ISREG(mode)) return FileKind::Regular;
   if (S_ISDIR(mode)) return FileKind::Folder;
@@ -41,30 +30,6 @@ FileKind kindOf(mode_t mode) {
   if (S_ISFIFO(mode)) return FileKind::Fifo;
   if (S_ISSOCK(mode)) return FileKind::Socket;
   return FileKind::Unknown;
-}
-
-// Whether the process may make a file of `size` bytes (a cap on file sizes,
-// `ulimit -f`, is a full disk of its own).
-bool withinFileSizeCap(std::size_t size) {
-  rlimit cap{};
-  return ::getrlimit(RLIMIT_FSIZE, &cap) != 0 || cap.rlim_cur == RLIM_INFINITY ||
-         size <= cap.rlim_cur;
-}
-
-// Claims the disk blocks from `from` to `to` without making the file any
-// longer, so that an interruption before the write leaves it as it was.
-// Where the file system cannot, the file is made longer (zero bytes at its
-// end until they are written).
-bool claimRoom(int file, std::size_t from, std::size_t to) {
-  if (!withinFileSizeCap(to)) return false;
-#if defined(FALLOC_FL_KEEP_SIZE)
-  if (::fallocate(file, FALLOC_FL_KEEP_SIZE, static_cast<off_t>(from),
-                  static_cast<off_t>(to - from)) == 0) {
-    return true;
-  }
-  if (errno != EOPNOTSUPP && errno != ENOSYS) return false;
-#endif
-  return ::posix_fallocate(file, static_cast<off_t>(from), static_cast<off_t>(to - from)) == 0;
 }
 
 }  // namespace
@@ -117,7 +82,7 @@ NewFile writeNewFile(const std::string& name, const std::string& bytes,
       default: return NewFile::Refused;
     }
   }
-  bool written = writeAll(file, bytes);
+  bool written = posix::writeAll(file, bytes);
   if (written && hasLike) {
     // The owner where the process may (root may; anyone may keep a group
     // they belong to); the mode after it, since a change of owner clears
@@ -158,17 +123,12 @@ bool overwriteInPlace(const std::string& name, const std::string& bytes,
     return false;
   }
   const auto size = static_cast<std::size_t>(status.st_size);
-  if (bytes.size() > size && !claimRoom(file, size, bytes.size())) {
+  if (!posix::claimRoom(file, size, bytes.size())) {
     ::close(file);
     if (!earlier && size == 0) ::unlink(name.c_str());  // made by this very call
     return false;
   }
-  bool written = writeAll(file, bytes + fillerAfter(bytes.size(), size)) &&
-                 ::ftruncate(file, static_cast<off_t>(bytes.size())) == 0;
-  if (!written && earlier) {
-    (void)writeAll(file, *earlier);
-    (void)::ftruncate(file, static_cast<off_t>(earlier->size()));
-  }
+  bool written = posix::overwriteOpenFile(file, size, bytes, earlier);
   written = ::close(file) == 0 && written;
   return written;
 }

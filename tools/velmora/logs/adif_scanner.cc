@@ -16,7 +16,7 @@ constexpr std::size_t kLongestLength = std::numeric_limits<std::size_t>::max() /
 // What is kept of a value that is not, to show it in a note.
 constexpr std::size_t kPreview = 4 * kExcerptLength + 1;
 
-std::string badLength(const std::string& name) {
+std::string badLength(std::string_view name) {
   return "bad length in field " + terminalExcerpt(name);
 }
 
@@ -34,10 +34,28 @@ std::optional<std::size_t> lengthOf(std::string_view digits) {
 
 }  // namespace
 
-const std::string& AdifRecord::field(const std::string& lowerName) const {
+void AdifFields::set(std::string_view name, std::string value) {
+  for (auto& [known, held] : fields_) {
+    if (known == name) {
+      held = std::move(value);
+      return;
+    }
+  }
+  if (fields_.empty()) fields_.reserve(16);  // room for the fields of most records at once
+  fields_.emplace_back(std::string(name), std::move(value));
+}
+
+const std::string* AdifFields::find(std::string_view name) const {
+  for (const auto& [known, held] : fields_) {
+    if (known == name) return &held;
+  }
+  return nullptr;
+}
+
+const std::string& AdifRecord::field(std::string_view lowerName) const {
   static const std::string kEmpty;
-  const auto it = fields.find(lowerName);
-  return it == fields.end() ? kEmpty : it->second;
+  const std::string* value = fields.find(lowerName);
+  return value != nullptr ? *value : kEmpty;
 }
 
 AdifScanner::AdifScanner(std::istream& in, AdifFieldChoice wanted)
@@ -53,10 +71,9 @@ std::optional<AdifRecord> AdifScanner::next() {
     skipLeadingHeader();
     started_ = true;
   }
-  std::string tag;
   while (!ended_ && !atEnd_) {
-    if (nextTag(tag)) {
-      takeTag(tag);
+    if (nextTag(tag_)) {
+      takeTag(tag_);
     } else {
       atEnd_ = true;
     }
@@ -146,10 +163,13 @@ void AdifScanner::skipLeadingHeader() {
   current_ = AdifRecord{};  // without <EOH>, nothing follows the header
 }
 
-void AdifScanner::takeTag(const std::string& tag) {
+void AdifScanner::takeTag(std::string_view tag) {
   const std::size_t colon = tag.find(':');
-  const std::string_view written = trimAsciiBlanks(std::string_view(tag).substr(0, colon));
-  const std::string name = lowerAscii(written);
+  const std::string_view written = trimAsciiBlanks(tag.substr(0, colon));
+  // The name in lower case, in a buffer kept from tag to tag.
+  name_.assign(written);
+  for (char& c : name_) c = lowerAscii(c);
+  const std::string_view name = name_;
   if (name == "eor") return endRecord();
   if (name == "eoh") {  // a header that began with tags: drop what it held
     current_ = AdifRecord{};
@@ -161,14 +181,17 @@ void AdifScanner::takeTag(const std::string& tag) {
     return;
   }
   if (!current_.broken.empty()) return;  // looking for the record's end
-  if (colon == std::string::npos) {
+  if (colon == std::string_view::npos) {
     return markBroken("field " + terminalExcerpt(name) + " has no length");
   }
-  const std::string length = tag.substr(colon + 1, tag.find(':', colon + 1) - colon - 1);
+  const std::string_view length = tag.substr(colon + 1, tag.find(':', colon + 1) - colon - 1);
   const std::optional<std::size_t> bytes = lengthOf(length);
   if (!bytes) return markBroken(badLength(name));
-  const bool kept = !wanted_ || wanted_(name);
-  std::string value;
+  const bool kept = !wanted_ || wanted_(name_);
+  // A value passed over is read into a buffer kept from field to field.
+  std::string keptValue;
+  std::string& value = kept ? keptValue : passedOver_;
+  value.clear();
   bool cut = false;
   switch (readValue(*bytes, kept ? kLongestAdifValue : kPreview, value, cut)) {
     case ValueEnd::PastEnd:
@@ -184,7 +207,7 @@ void AdifScanner::takeTag(const std::string& tag) {
     return markBroken("field " + terminalExcerpt(name) + " is longer than " +
                       std::to_string(kLongestAdifValue) + " bytes");
   }
-  current_.fields[name] = std::move(value);
+  current_.fields.set(name_, std::move(value));
 }
 
 // Reads a value of `bytes` bytes, or up to the well-formed tag its length
@@ -219,7 +242,7 @@ AdifScanner::ValueEnd AdifScanner::readValue(std::size_t bytes, std::size_t keep
   return ValueEnd::Whole;
 }
 
-void AdifScanner::noteLengthRun(std::string_view name, const std::string& length,
+void AdifScanner::noteLengthRun(std::string_view name, std::string_view length,
                                 const std::string& value) {
   if (lengthRuns_++ > 0) return;
   current_.lengthNote = terminalExcerpt(name) + "'s length " + terminalExcerpt(length) +

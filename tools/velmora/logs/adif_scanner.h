@@ -18,26 +18,45 @@
 #include <cstddef>
 #include <functional>
 #include <istream>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace velmora::cli {
 
 constexpr std::size_t kLongestAdifValue = 1 << 16;
 
+// The fields kept of one record, by lower-case name; a name given again
+// replaces the value. A record keeps a handful, so they stand in a list.
+class AdifFields {
+ public:
+  void set(std::string_view name, std::string value);
+  // The value of the field `name`; null when absent.
+  const std::string* find(std::string_view name) const;
+  std::size_t count(std::string_view name) const { return find(name) != nullptr ? 1 : 0; }
+  std::size_t size() const { return fields_.size(); }
+  bool empty() const { return fields_.empty(); }
+  // Name and value of each field, in the order first given.
+  auto begin() const { return fields_.begin(); }
+  auto end() const { return fields_.end(); }
+
+ private:
+  std::vector<std::pair<std::string, std::string>> fields_;
+};
+
 struct AdifRecord {
   int record = 0;  // from 1, counted after the header
-  std::map<std::string, std::string> fields;  // by lower-case name
+  AdifFields fields;
   std::string broken;  // why its syntax is broken; empty for a whole record
   // "COMMENT's length 9 runs into the next field; read as ' 54 '": the first
   // field whose declared length ran into the next tag; empty when none did.
   std::string lengthNote;
 
   // The value of the field `lowerName`, or "" when absent.
-  const std::string& field(const std::string& lowerName) const;
-  bool has(const std::string& lowerName) const { return fields.count(lowerName) != 0; }
+  const std::string& field(std::string_view lowerName) const;
+  bool has(std::string_view lowerName) const { return fields.count(lowerName) != 0; }
 };
 
 // Which fields a scanner takes (by lower-case name); the others are passed
@@ -62,9 +81,9 @@ class AdifScanner {
   bool passToTag();
   bool nextTag(std::string& tag);
   void skipLeadingHeader();
-  void takeTag(const std::string& tag);
+  void takeTag(std::string_view tag);
   ValueEnd readValue(std::size_t bytes, std::size_t keepAtMost, std::string& value, bool& cut);
-  void noteLengthRun(std::string_view name, const std::string& length, const std::string& value);
+  void noteLengthRun(std::string_view name, std::string_view length, const std::string& value);
   void markBroken(const std::string& reason);
   void endRecord();
 
@@ -77,6 +96,9 @@ class AdifScanner {
   bool atEnd_ = false;
   int record_ = 1;
   int lengthRuns_ = 0;  // in the current record
+  std::string tag_;         // the tag being read, '<' and '>' left out
+  std::string name_;        // the field name being read, in lower case
+  std::string passedOver_;  // what is kept of a value passed over
   AdifRecord current_;
   std::optional<AdifRecord> ended_;  // the record the last tag ended
 };

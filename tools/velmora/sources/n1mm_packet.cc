@@ -85,8 +85,8 @@ bool putTimestamp(const std::string& timestamp, AdifRecord& record) {
     if (c != ':') time += c;
   }
   if (date[4] != '-' || date[7] != '-') return false;
-  record.fields["qso_date"] = date.substr(0, 4) + date.substr(5, 2) + date.substr(8, 2);
-  record.fields["time_on"] = time;
+  record.fields.set("qso_date", date.substr(0, 4) + date.substr(5, 2) + date.substr(8, 2));
+  record.fields.set("time_on", time);
   return true;
 }
 
@@ -96,7 +96,7 @@ bool putFrequency(const Message& message, AdifRecord& record, std::string& why) 
   for (const char* name : {"txfreq", "rxfreq"}) {
     if (message.field(name).empty()) continue;
     if (const std::optional<std::uint32_t> hz = tensOfHz(message.field(name))) {
-      record.fields["freq"] = adifMegahertz(*hz);
+      record.fields.set("freq", adifMegahertz(*hz));
       return true;
     }
     if (message.field(name) != "0") {
@@ -111,12 +111,12 @@ bool putFrequency(const Message& message, AdifRecord& record, std::string& why) 
     why = band.empty() ? "neither frequency nor band" : "unknown band " + terminalExcerpt(band) + " MHz";
     return false;
   }
-  record.fields["band"] = *name;
+  record.fields.set("band", *name);
   return true;
 }
 
 void putIfGiven(AdifRecord& record, const char* adifName, const std::string& value) {
-  if (!value.empty() && value != "0") record.fields[adifName] = value;
+  if (!value.empty() && value != "0") record.fields.set(adifName, value);
 }
 
 std::string modeFor(const std::string& mode) {
@@ -147,15 +147,15 @@ bool qsoFields(const Message& message, const std::string& rcvdField, AdifRecord&
     return false;
   }
   if (!putFrequency(message, record, why)) return false;
-  record.fields["call"] = message.field("call");
-  record.fields["mode"] = modeFor(message.field("mode"));
-  record.fields["rst_sent"] = message.field("snt");
-  record.fields["rst_rcvd"] = message.field("rcv");
+  record.fields.set("call", message.field("call"));
+  record.fields.set("mode", modeFor(message.field("mode")));
+  record.fields.set("rst_sent", message.field("snt"));
+  record.fields.set("rst_rcvd", message.field("rcv"));
   putIfGiven(record, "station_callsign", message.field("mycall"));
   putIfGiven(record, "operator", message.field("operator"));
   putIfGiven(record, "cont", message.field("continent"));
   if (!rcvdField.empty()) {
-    record.fields["srx_string"] = message.field(rcvdField);
+    record.fields.set("srx_string", message.field(rcvdField));
   } else {
     putIfGiven(record, "srx_string", message.field(isDxlogOwn(message) ? "exch1" : "exchange1"));
     putIfGiven(record, "srx", message.field("rcvnr"));

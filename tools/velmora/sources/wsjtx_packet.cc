@@ -39,7 +39,7 @@ bool takeText(QtStreamReader& in, AdifRecord& record, const char* adifName, std:
     why = std::string("field ") + adifName + " of " + std::to_string(text->size()) + " bytes";
     return false;
   }
-  if (!text->empty()) record.fields[adifName] = *text;
+  if (!text->empty()) record.fields.set(adifName, *text);
   return true;
 }
 
@@ -55,7 +55,7 @@ SourceEvent qsoLogged(QtStreamReader& in, const std::string& what, const std::st
   const std::optional<std::uint64_t> hz = in.u64();
   if (!hz) return malformedPacket(what, "cut inside the frequency");
   if (*hz == 0 || *hz > 0xFFFFFFFFu) return malformedPacket(what, "bad frequency");
-  record.fields["freq"] = adifMegahertz(static_cast<std::uint32_t>(*hz));
+  record.fields.set("freq", adifMegahertz(static_cast<std::uint32_t>(*hz)));
   for (const char* name : {"mode", "rst_sent", "rst_rcvd", "tx_pwr", "comment", "name"}) {
     if (!takeText(in, record, name, why)) return malformedPacket(what, why);
   }
@@ -69,8 +69,8 @@ SourceEvent qsoLogged(QtStreamReader& in, const std::string& what, const std::st
     if (*timeOn) time = *timeOn;
   }
   if (!time) return malformedPacket(what, "no time");
-  record.fields["qso_date"] = adifDate(*time);
-  record.fields["time_on"] = adifTime(*time);
+  record.fields.set("qso_date", adifDate(*time));
+  record.fields.set("time_on", adifTime(*time));
   for (const char* name :
        {"operator", "station_callsign", "my_gridsquare", "stx_string", "srx_string"}) {
     if (in.atEnd()) break;

@@ -1,6 +1,5 @@
 #include "stations/country_file.h"
 
-#include <algorithm>
 #include <sstream>
 
 #include "stations/call_place.h"
@@ -62,8 +61,15 @@ void CountryFile::addAliases(std::size_t entity, const std::string& aliases) {
     const std::size_t end = alias.find_first_of("([<{~", start);
     const std::string key = upperAscii(alias.substr(start, end - start));
     if (key.empty()) continue;
-    (exact ? exactCalls_ : prefixes_)[key] = {entity, upperAscii(overrideIn(alias, '{', '}'))};
-    if (!exact) longestPrefix_ = std::max(longestPrefix_, key.size());
+    Alias found{entity, upperAscii(overrideIn(alias, '{', '}'))};
+    if (exact) {
+      exactCalls_[key] = std::move(found);
+      continue;
+    }
+    prefixes_[key].alias = std::move(found);
+    for (std::size_t length = 1; length < key.size(); ++length) {
+      prefixes_.try_emplace(key.substr(0, length));
+    }
   }
 }
 
@@ -74,20 +80,26 @@ Country CountryFile::countryOf(const Alias& alias) const {
 }
 
 std::optional<Country> CountryFile::lookup(const std::string& call) const {
-  if (const auto exact = exactCalls_.find(upperAscii(trimAsciiBlanks(call))); exact != exactCalls_.end()) {
+  const std::string whole = upperAscii(trimAsciiBlanks(call));
+  if (const auto exact = exactCalls_.find(whole); exact != exactCalls_.end()) {
     return countryOf(exact->second);
   }
   const CallPlace place = placeOfCall(call);
   if (!place.noEntity.empty()) return std::nullopt;
   const std::string& key = place.part;
-  if (const auto exact = exactCalls_.find(key); exact != exactCalls_.end()) {
-    return countryOf(exact->second);
+  if (key != whole) {
+    if (const auto exact = exactCalls_.find(key); exact != exactCalls_.end()) {
+      return countryOf(exact->second);
+    }
   }
-  for (std::size_t length = std::min(key.size(), longestPrefix_); length > 0; --length) {
+  const Alias* longest = nullptr;
+  for (std::size_t length = 1; length <= key.size(); ++length) {
     const auto prefix = prefixes_.find(key.substr(0, length));
-    if (prefix != prefixes_.end()) return countryOf(prefix->second);
+    if (prefix == prefixes_.end()) break;
+    if (prefix->second.alias) longest = &*prefix->second.alias;
   }
-  return std::nullopt;
+  if (longest == nullptr) return std::nullopt;
+  return countryOf(*longest);
 }
 
 CountryFile loadCountryFile(const std::optional<std::string>& path) {

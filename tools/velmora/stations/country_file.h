@@ -42,14 +42,19 @@ class CountryFile {
     std::size_t entity = 0;
     std::string continent;  // empty: the entity's
   };
+  // A prefix of the country file, or only the beginning of longer ones (no
+  // alias): every beginning of a prefix has an entry, so a call's longest
+  // prefix is found by lengthening the key until no entry is left.
+  struct PrefixEntry {
+    std::optional<Alias> alias;
+  };
 
   void addAliases(std::size_t entity, const std::string& aliases);
   Country countryOf(const Alias& alias) const;
 
   std::vector<Entity> entities_;
   std::unordered_map<std::string, Alias> exactCalls_;
-  std::unordered_map<std::string, Alias> prefixes_;
-  std::size_t longestPrefix_ = 0;
+  std::unordered_map<std::string, PrefixEntry> prefixes_;
 };
 
 // The country file at `path` ("-": standard input), by default Debian's

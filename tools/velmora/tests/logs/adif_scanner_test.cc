@@ -39,6 +39,15 @@ TEST(AdifScanner, FieldNamesAndEndTagsInAnyLetterCase) {
   EXPECT_EQ(adif.records[1].field("call"), "DL2B");
 }
 
+TEST(AdifScanner, FieldGivenAgainInARecordKeepsItsLastValueOnce) {
+  const AdifContents adif = read("<CALL:4>DL1A<BAND:3>40m<call:4>DL2B<EOR><CALL:4>DL3C<EOR>");
+  ASSERT_EQ(adif.records.size(), 2u);
+  EXPECT_EQ(adif.records[0].field("call"), "DL2B");
+  EXPECT_EQ(adif.records[0].fields.size(), 2u);
+  EXPECT_EQ(adif.records[1].field("call"), "DL3C");
+  EXPECT_FALSE(adif.records[1].has("band"));  // nothing kept from the record before
+}
+
 TEST(AdifScanner, TypeIndicatorAfterTheLengthIsAccepted) {
   const AdifContents adif = read("<QSO_DATE:8:D>20110312<EOR>");
   ASSERT_EQ(adif.records.size(), 1u);

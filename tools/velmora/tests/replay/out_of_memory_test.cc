@@ -32,7 +32,7 @@ namespace {
 using OutOfMemory = ContestFolder;
 
 TEST_F(OutOfMemory, RefusalsForNoReasonOfTheContestStopTheRun) {
-  constexpr int kQsos = 400;
+  constexpr int kQsos = 2500;
   std::string text;
   for (int n = 0; n < kQsos; ++n) {
     text += adifRecord("DL" + std::to_string(n) + "AB", "40m", "CW", std::to_string(100 + n), "20110312",

@@ -52,9 +52,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Lookup{"TK5AB", "TK", "EU"},    // another entity than France
                     Lookup{"W1AW", "K", "NA"},
                     Lookup{"KH6ABC", "KH6", "OC"},  // longest prefix wins over K
+                    Lookup{"KH1AB", "K", "NA"},     // only the beginning of KH6 matched
+                    Lookup{"KH", "K", "NA"},        // shorter than the longer prefix
                     Lookup{"W1AW/KH6", "K", "OC"},  // exact call with its own continent
                     Lookup{"TM0C", "TK", "EU"},     // the later exact entry replaces the earlier
                     Lookup{"VERYODD", "K", "NA"},
+                    Lookup{"VERYODD/P", "K", "NA"},  // exact call under a marker
                     Lookup{"ua3abc", "UA", "EU"},   // any case; '*' stripped from the prefix
                     Lookup{"UA1AA", "UA", "EU"}));  // aliases over several lines
 
