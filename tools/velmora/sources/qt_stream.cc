@@ -7,8 +7,8 @@ namespace {
 constexpr long long kJulianDayOf1970 = 2440588;
 constexpr std::uint32_t kNullTime = 0xFFFFFFFF;
 constexpr long long kMillisecondsPerDay = 86400000;
-// Qt's time specs: local time, UTC, an offset from UTC, a named time zone.
-enum QtTimeSpec : std::uint8_t { kLocalTime = 0, kUtc = 1, kOffsetFromUtc = 2 };
+// Qt's kinds of time: local time, UTC, an offset from UTC, a named time zone.
+enum QtTimeKind : std::uint8_t { kLocalTime = 0, kUtc = 1, kOffsetFromUtc = 2 };
 
 }  // namespace
 
